@@ -1,0 +1,63 @@
+#include "core/cards.h"
+
+#include "core/texts.h"
+
+namespace quimbel {
+
+namespace {
+// Rank order of the face at each position of a suit's block of pictures,
+// in printed order: As, Dos, Tres, Cuatro, Cinco, Seis, Siete, Sota, Caballo, Rey.
+constexpr int rango_por_posicion[11] = {0, 10, 1, 9, 2, 3, 4, 5, 6, 7, 8};
+// The inverse: picture position of each rank order.
+constexpr int posicion_por_rango[11] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 3, 1};
+constexpr int numero_por_posicion[11] = {0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12};
+constexpr std::string_view nombre_por_rango[11] = {"",     "Dos",  "Cuatro", "Cinco",
+                                                   "Seis", "Siete", "Sota",  "Caballo",
+                                                   "Rey",  "Tres", "As"};
+} // namespace
+
+std::string_view texto_equipo(Equipo e) {
+    switch (e) {
+    case Equipo::nosotros: return texto::nosotros;
+    case Equipo::ellos: return texto::ellos;
+    case Equipo::ninguno: break;
+    }
+    return "";
+}
+
+std::string_view nombre_palo(int palo) {
+    switch (palo) {
+    case oros: return texto::oros;
+    case copas: return texto::copas;
+    case espadas: return texto::espadas;
+    case bastos: return texto::bastos;
+    }
+    return texto::vacio;
+}
+
+int palo_de_nombre(std::string_view texto) {
+    for (int palo = oros; palo <= bastos; ++palo)
+        if (texto == nombre_palo(palo)) return palo;
+    return 0;
+}
+
+int naipe_codigo(int p) {
+    int palo = (p - 1) / 10 + 1;
+    return codigo_de(palo, rango_por_posicion[(p - 1) % 10 + 1]);
+}
+
+int naipe_de_codigo(int codigo) {
+    int palo = palo_de_codigo(codigo);
+    return 10 * (palo - 1) + posicion_por_rango[rango_de_codigo(codigo)];
+}
+
+int naipe_numero(int p) { return numero_por_posicion[(p - 1) % 10 + 1]; }
+
+std::string nombre_carta(int codigo) {
+    std::string nombre(nombre_por_rango[rango_de_codigo(codigo)]);
+    nombre += " de ";
+    nombre += nombre_palo(palo_de_codigo(codigo));
+    return nombre;
+}
+
+} // namespace quimbel

@@ -1,0 +1,10 @@
+// The collection of a finished trick.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+void recoger_Click(Mesa& m);
+
+} // namespace quimbel

@@ -1,0 +1,18 @@
+// The only way in from a user: a press of a button or a click on one of the
+// human's cards. A control that is hidden or disabled does nothing, so no
+// handler can run out of turn, whoever calls.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+enum class Control { barajar, ordenamelas, jugando, recoger, Command2 };
+
+const Boton& boton(const Mesa& m, Control c);
+// Run the button's handler; false (and nothing ran) when it cannot act.
+bool pulsar(Mesa& m, Control c);
+// Run yo_Click(indice); false when yo(indice) is hidden or disabled.
+bool pulsar_carta(Mesa& m, int indice);
+
+} // namespace quimbel

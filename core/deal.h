@@ -1,0 +1,22 @@
+// The window's load, and a deal: the first leader moves on, the deck is
+// shuffled, ten cards go to each seat one by one, the dealer's last card is
+// turned up as trump and the leader is named on `jugando`.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+void Form_Load(Mesa& m);
+void barajar_Click(Mesa& m);
+
+void ocultar_manos(Mesa& m);
+void barajar_cartas(Mesa& m);
+void repartir(Mesa& m);
+// dar_carta_derecha ... dar_carta_yo: the card at baraja(indice) to slot vuelta.
+void dar_carta(Mesa& m, int asiento);
+
+// separar_carta: valor_carta (a code) becomes the rank order, palo_carta its suit.
+void separar_carta(Mesa& m);
+
+} // namespace quimbel

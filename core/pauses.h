@@ -1,0 +1,28 @@
+// The two pauses of the animated steps, and the random draw, as the routines
+// of the table call them.
+#pragma once
+
+#include "core/platform.h"
+#include "core/random_source.h"
+#include "core/table.h"
+
+namespace quimbel {
+
+// Before each dealt card and each card a computer seat puts down: 200 ms.
+inline void pausa_corta(Mesa& m) { m.plataforma->pausa_corta(); }
+
+// While a declaration or a banner is shown: 5 s, then the beep.
+inline void pausa_larga(Mesa& m) {
+    m.plataforma->pausa_larga();
+    m.plataforma->pitido();
+}
+
+// Reseed from the clock, then the integer part of (r * k + 1): a number 1..k.
+inline int sortear(Mesa& m, int k) {
+    m.azar->resembrar();
+    // Plain double arithmetic; the build forbids fused multiply-adds, so this
+    // rounds exactly as the scripted traces expect.
+    return static_cast<int>(m.azar->aleatorio() * k + 1.0);
+}
+
+} // namespace quimbel

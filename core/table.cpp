@@ -1,0 +1,42 @@
+#include "core/table.h"
+
+#include <charconv>
+
+#include "core/texts.h"
+
+namespace quimbel {
+
+std::string_view texto_sino(SiNo v) { return v == SiNo::si ? texto::si : texto::no; }
+
+Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {
+    for (int p = 1; p <= 40; ++p) naipes[p] = Imagen{p, naipe_codigo(p), false, true};
+    tapa1 = Imagen{dibujo_dorso, 0, false, true};
+    // The human's cards are not clickable until he is to play.
+    for (int i = 1; i <= 10; ++i) manos[yo][i].enabled = false;
+
+    barajar = Boton{std::string(texto::barajar_y_repartir), true, true};
+    jugando = Boton{std::string(texto::la_mano), true, false};
+    recoger = Boton{std::string(texto::tantearse_recoger), true, false};
+    Command2 = Boton{std::string(texto::salir), true, true};
+    ordenamelas = Boton{std::string(texto::agrupar), false, true};
+}
+
+int valor_numerico(std::string_view caption) {
+    while (!caption.empty() && caption.front() == ' ') caption.remove_prefix(1);
+    int n = 0;
+    auto [fin, error] = std::from_chars(caption.data(), caption.data() + caption.size(), n);
+    (void)fin;
+    return error == std::errc() ? n : 0;
+}
+
+std::string_view nombre_asiento(int asiento) {
+    static constexpr std::string_view nombres[5] = {"", "derecha", "arriba", "izquierda", "yo"};
+    return (asiento >= 1 && asiento <= 4) ? nombres[asiento] : "";
+}
+
+std::string_view nombre_centro(int asiento) {
+    static constexpr std::string_view nombres[5] = {"", "oeste", "norte", "este", "sur"};
+    return (asiento >= 1 && asiento <= 4) ? nombres[asiento] : "";
+}
+
+} // namespace quimbel

@@ -1,0 +1,56 @@
+#include "core/trick_winner.h"
+
+namespace quimbel {
+
+namespace {
+
+void evaluar_con_triunfo(Mesa& m) { baza_a(m, palo_de_codigo(m.pinta.tag)); }
+
+// The led-suit pass runs at most once: with the leader's card missing and no
+// trump down there is nothing to find, and the evaluation stops with
+// equipo_gana left empty (the callers never ask this).
+void evaluar(Mesa& m, int palo, bool es_pasada_de_salida) {
+    unsigned candidatos = 0;
+    for (int k = 1; k <= 4; ++k)
+        if (m.palo[k] == palo && palo != 0) candidatos |= 1u << k;
+    if (candidatos != 0) {
+        gana_entre(m, candidatos);
+    } else if (!es_pasada_de_salida) {
+        baza_al_palo_salida(m);
+    }
+}
+
+} // namespace
+
+void decidir_baza(Mesa& m) {
+    m.equipo_gana = Equipo::ninguno;
+    m.gana_baza = 0;
+    evaluar_con_triunfo(m);
+}
+
+void mirar_baza(Mesa& m) {
+    m.equipo_gana = Equipo::ninguno;
+    evaluar_con_triunfo(m);
+}
+
+void baza_a(Mesa& m, int palo) { evaluar(m, palo, false); }
+
+void baza_al_palo_salida(Mesa& m) {
+    int lider = (m.quien_sale >= 1 && m.quien_sale <= 3) ? m.quien_sale : 4;
+    // Any text but the first three suit names counts as bastos.
+    int palo = m.palo[lider] >= oros && m.palo[lider] <= espadas ? m.palo[lider] : bastos;
+    evaluar(m, palo, true);
+}
+
+void gana_entre(Mesa& m, unsigned asientos) {
+    int mejor = 0;
+    for (int k = 1; k <= 4; ++k) {
+        if (!(asientos & (1u << k))) continue;
+        // Strictly greater: two cards of one suit never tie.
+        if (mejor == 0 || m.valor[k] > m.valor[mejor]) mejor = k;
+    }
+    m.gana_baza = mejor;
+    m.equipo_gana = equipo_de(mejor);
+}
+
+} // namespace quimbel

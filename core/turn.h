@@ -1,0 +1,13 @@
+// The first half of a trick: the computer seats that come before the human.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+void jugando_Click(Mesa& m);
+void habilitar_mis_cartas(Mesa& m);
+void contar_salida(Mesa& m);
+void Command2_Click(Mesa& m);
+
+} // namespace quimbel

@@ -1,0 +1,20 @@
+// A computer seat follows a trick another seat has led.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+void seguir(Mesa& m, int asiento); // seguir_derecha, seguir_arriba, seguir_izquierda
+void mirar_fallo(Mesa& m);         // sets hay_fallo and quien_falla
+
+// Per led suit and seat (seguir_palo_oros_derecha ...).
+void seguir_palo(Mesa& m, int palo, int asiento);
+void tres_seguro(Mesa& m, int palo, int asiento);
+void baja_gana(Mesa& m, int palo, int asiento);
+void caballo_rey_gana(Mesa& m, int palo, int asiento);
+void tres_sin_as(Mesa& m, int palo, int asiento);
+void seguir_barato(Mesa& m, int palo, int asiento);
+void seguir_cargando(Mesa& m, int palo, int asiento);
+
+} // namespace quimbel

@@ -1,0 +1,15 @@
+// The declarations of 20, 40 and tute, made automatically for both seats of
+// the team that has just won a trick.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+void cantes_ellos(Mesa& m);    // derecha, then izquierda
+void cantes_nosotros(Mesa& m); // arriba, then yo
+void tute(Mesa& m, int asiento);                   // tute_derecha ...
+void cuarenta(Mesa& m, int palo, Equipo equipo);   // cuarenta_oros_nosotros ...
+void veinte(Mesa& m, int palo, Equipo equipo);     // veinte_oros_nosotros ...
+
+} // namespace quimbel

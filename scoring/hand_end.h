@@ -1,0 +1,12 @@
+// The points of each trick, the end of a deal, the games and the match.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+void tantear_baza(Mesa& m);
+// puntos_carta: a rank order in, its card points out.
+void puntos_de_carta(Mesa& m);
+
+} // namespace quimbel

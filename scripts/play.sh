@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and starts the game.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/deps.sh build
+cmake -S . -B build -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build -j"$(nproc)" --target quimbel
+exec ./build/ui/quimbel

@@ -1,0 +1,56 @@
+#include "support/headless_table.h"
+
+namespace quimbel::prueba {
+
+void vaciar_manos(Mesa& m) {
+    for (int asiento = 1; asiento <= 4; ++asiento)
+        for (int i = 1; i <= 10; ++i) {
+            m.manos[asiento][i] = Imagen{};
+            if (asiento < 4) m.tapas[asiento][i] = Imagen{};
+            m.palos[asiento][i] = 0;
+            for (int palo = 1; palo <= 4; ++palo) m.cartas[asiento][palo][i] = 0;
+        }
+}
+
+void dar_mano(Mesa& m, int asiento, std::initializer_list<int> codigos) {
+    for (int i = 1; i <= 10; ++i) {
+        m.manos[asiento][i].visible = false;
+        if (asiento < 4) m.tapas[asiento][i].visible = false;
+        for (int palo = 1; palo <= 4; ++palo) m.cartas[asiento][palo][i] = 0;
+    }
+    int i = 1;
+    for (int codigo : codigos) {
+        Imagen& imagen = m.manos[asiento][i];
+        imagen.dibujo = naipe_de_codigo(codigo);
+        imagen.tag = codigo;
+        imagen.visible = true;
+        int palo = palo_de_codigo(codigo);
+        m.cartas[asiento][palo][i] = codigo;
+        m.palos[asiento][i] = palo;
+        if (asiento < 4) m.tapas[asiento][i] = Imagen{dibujo_dorso, 0, true, true};
+        ++i;
+    }
+}
+
+void poner_en_mesa(Mesa& m, int asiento, int codigo) {
+    m.palo[asiento] = palo_de_codigo(codigo);
+    m.valor[asiento] = rango_de_codigo(codigo);
+    m.tag[asiento] = codigo;
+    m.centro[asiento] = Imagen{naipe_de_codigo(codigo), codigo, true, true};
+}
+
+void limpiar_mesa(Mesa& m) {
+    for (int k = 1; k <= 4; ++k) {
+        m.palo[k] = 0;
+        m.valor[k] = 0;
+        m.tag[k] = 0;
+        m.centro[k].visible = false;
+    }
+}
+
+void poner_pinta(Mesa& m, int codigo) {
+    m.pinta = Imagen{naipe_de_codigo(codigo), codigo, true, true};
+    m.la_pinta = palo_de_codigo(codigo);
+}
+
+} // namespace quimbel::prueba
