@@ -1,0 +1,17 @@
+// How every declaration and every banner is shown: the picture over the table
+// for one long pause, then hidden again.
+#pragma once
+
+#include "core/pauses.h"
+#include "core/table.h"
+
+namespace quimbel {
+
+inline void mostrar_anuncio(Mesa& m, Anuncio a) {
+    m.anuncios[static_cast<int>(a)] = true;
+    m.plataforma->anuncio_mostrado(a);
+    pausa_larga(m);
+    m.anuncios[static_cast<int>(a)] = false;
+}
+
+} // namespace quimbel
