@@ -1,0 +1,43 @@
+#include "core/controls.h"
+
+#include "core/collection.h"
+#include "core/deal.h"
+#include "core/grouping.h"
+#include "core/human_play.h"
+#include "core/turn.h"
+
+namespace quimbel {
+
+const Boton& boton(const Mesa& m, Control c) {
+    switch (c) {
+    case Control::barajar: return m.barajar;
+    case Control::ordenamelas: return m.ordenamelas;
+    case Control::jugando: return m.jugando;
+    case Control::recoger: return m.recoger;
+    case Control::Command2: break;
+    }
+    return m.Command2;
+}
+
+bool pulsar(Mesa& m, Control c) {
+    if (!boton(m, c).activo()) return false;
+    switch (c) {
+    case Control::barajar: barajar_Click(m); break;
+    case Control::ordenamelas: ordenamelas_Click(m); break;
+    case Control::jugando: jugando_Click(m); break;
+    case Control::recoger: recoger_Click(m); break;
+    case Control::Command2: Command2_Click(m); break;
+    }
+    return true;
+}
+
+bool pulsar_carta(Mesa& m, int indice) {
+    if (indice < 1 || indice > 10) return false;
+    const Imagen& carta = m.manos[yo][indice];
+    // A played card is hidden; the hand is disabled whenever the human is not to play.
+    if (!carta.visible || !carta.enabled) return false;
+    yo_Click(m, indice);
+    return true;
+}
+
+} // namespace quimbel
