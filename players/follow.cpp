@@ -1,0 +1,126 @@
+#include "players/follow.h"
+
+#include "players/chain.h"
+#include "players/seat_play.h"
+#include "players/void_play.h"
+
+namespace quimbel {
+
+namespace {
+
+bool es_triunfo_en_mesa(const Mesa& m, int k) { return m.palo[k] != 0 && m.palo[k] == m.la_pinta; }
+
+// Whether one of the seat's opponents has put down a card that the table
+// shows as the As of `palo`. For oros any As counts, since the test looks
+// only at the rank; for the other suits the code must be the As of the suit.
+bool as_contrario_en_mesa(const Mesa& m, int palo, int asiento) {
+    const int codigo_as = codigo_de(palo, rango_as);
+    for (int k = derecha; k <= yo; ++k) {
+        if (!es_contrario(asiento, k)) continue;
+        if (palo == oros ? m.valor[k] == rango_as : m.tag[k] == codigo_as) return true;
+    }
+    return false;
+}
+
+// Whether another seat, the human included, still holds the As of `palo`.
+bool as_en_otra_mano(const Mesa& m, int palo, int asiento) {
+    const int codigo_as = codigo_de(palo, rango_as);
+    for (int otro = derecha; otro <= yo; ++otro) {
+        if (otro == asiento) continue;
+        for (int i = 1; i <= 10; ++i)
+            if (m.cartas[otro][palo][i] == codigo_as) return true;
+    }
+    return false;
+}
+
+// Play the first card of `palo` with rank order in [desde, hasta] that is
+// higher than the rank on the table of each of the other three seats, whatever
+// the suits of those cards.
+void elegir_si_gana(Mesa& m, int palo, int asiento, int desde, int hasta) {
+    int mas_alto = 0;
+    for (int k = derecha; k <= yo; ++k)
+        if (k != asiento && m.valor[k] > mas_alto) mas_alto = m.valor[k];
+    for (m.indice = 1; m.indice <= 10; ++m.indice) {
+        int codigo = m.cartas[asiento][palo][m.indice];
+        int rango = codigo - codigo_de(palo, 0);
+        if (codigo != 0 && rango >= desde && rango <= hasta && rango > mas_alto) {
+            echar_carta(m, asiento);
+            m.carta_elegida = SiNo::si;
+            m.indice = 12;
+        }
+    }
+}
+
+} // namespace
+
+void seguir(Mesa& m, int asiento) {
+    mirar_fallo(m);
+    const int palo = palo_o_bastos(m.la_salida);
+    if (m.hay_fallo == SiNo::no || m.la_salida == m.la_pinta) {
+        seguir_palo(m, palo, asiento);
+        return;
+    }
+    m.carta_elegida = SiNo::no;
+    // Only the last seat found trumping tells an opponent from the partner.
+    if (es_contrario(asiento, m.quien_falla))
+        seguir_barato(m, palo, asiento);
+    else
+        seguir_cargando(m, palo, asiento);
+}
+
+void mirar_fallo(Mesa& m) {
+    m.hay_fallo = SiNo::no;
+    const int lider = m.quien_sale >= derecha && m.quien_sale <= izquierda ? m.quien_sale : yo;
+    if (es_triunfo_en_mesa(m, lider)) return; // trumps were led
+    // Later seats overwrite earlier ones: the highest seat that trumped is kept.
+    for (int k = derecha; k <= yo; ++k) {
+        if (k != lider && es_triunfo_en_mesa(m, k)) {
+            m.quien_falla = k;
+            m.hay_fallo = SiNo::si;
+        }
+    }
+}
+
+void seguir_palo(Mesa& m, int palo, int asiento) {
+    m.carta_elegida = SiNo::no;
+    static constexpr Elector cadena[] = {as,          tres_seguro, baja_gana, caballo_rey_gana,
+                                         tres_sin_as, baja,        caballo_rey, tres};
+    probar(m, cadena, palo, asiento);
+    if (!elegida(m)) sin_palo(m, palo, asiento);
+}
+
+void tres_seguro(Mesa& m, int palo, int asiento) {
+    // The partner's cards count as outstanding too: only the seat's own hand
+    // and the opponents' cards on the table are trusted.
+    if (as_en_otra_mano(m, palo, asiento) || as_contrario_en_mesa(m, palo, asiento)) return;
+    tres(m, palo, asiento);
+}
+
+void baja_gana(Mesa& m, int palo, int asiento) {
+    // The Dos is left out: it beats nothing.
+    elegir_si_gana(m, palo, asiento, rango_dos + 1, rango_sota);
+}
+
+void caballo_rey_gana(Mesa& m, int palo, int asiento) {
+    elegir_si_gana(m, palo, asiento, rango_caballo, rango_rey);
+}
+
+void tres_sin_as(Mesa& m, int palo, int asiento) {
+    if (!as_contrario_en_mesa(m, palo, asiento)) tres(m, palo, asiento);
+}
+
+void seguir_barato(Mesa& m, int palo, int asiento) {
+    m.carta_elegida = SiNo::no;
+    static constexpr Elector cadena[] = {baja, caballo_rey, tres, as};
+    probar(m, cadena, palo, asiento);
+    if (!elegida(m)) fallar(m, palo_o_bastos(m.la_pinta), asiento);
+}
+
+void seguir_cargando(Mesa& m, int palo, int asiento) {
+    m.carta_elegida = SiNo::no;
+    static constexpr Elector cadena[] = {as, tres, caballo_rey, baja};
+    probar(m, cadena, palo, asiento);
+    if (!elegida(m)) fallar(m, palo_o_bastos(m.la_pinta), asiento);
+}
+
+} // namespace quimbel

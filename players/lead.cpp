@@ -1,0 +1,69 @@
+#include "players/lead.h"
+
+#include "core/pauses.h"
+#include "core/texts.h"
+#include "players/chain.h"
+#include "players/seat_play.h"
+
+namespace quimbel {
+
+namespace {
+
+// How many of the Caballo and the Rey of `palo` the seat holds.
+int caballo_y_rey(const Mesa& m, int palo, int asiento) {
+    const int caballo = codigo_de(palo, rango_caballo);
+    const int rey = codigo_de(palo, rango_rey);
+    int n = 0;
+    for (int i = 1; i <= 10; ++i) {
+        int codigo = m.cartas[asiento][palo][i];
+        if (codigo == caballo || codigo == rey) ++n;
+    }
+    return n;
+}
+
+} // namespace
+
+void salida(Mesa& m, int asiento) {
+    // The seats of the other team. Seat b's pair counts only while neither of
+    // them has declared in the suit; seat a's counts always.
+    const int a = asiento == arriba ? derecha : arriba;
+    const int b = asiento == arriba ? izquierda : yo;
+
+    m.carta_elegida = SiNo::no;
+    for (int palo = oros; palo <= bastos && !elegida(m); ++palo) {
+        bool a_canta = caballo_y_rey(m, palo, a) == 2;
+        bool b_canta = caballo_y_rey(m, palo, b) == 2 && m.cantado[a][palo] == 0 &&
+                       m.cantado[b][palo] == 0;
+        if (a_canta || b_canta) {
+            m.carta_elegida = SiNo::si;
+            m.Label4.caption = texto::cantan_a[palo];
+            // Plays nothing when the seat has no As, Tres or low card of the
+            // suit; then the next suit is looked at.
+            contra_cante(m, palo, asiento);
+        }
+    }
+    if (!elegida(m)) {
+        m.Label4.caption = texto::salir_x_mala;
+        salir_mala(m, asiento);
+    }
+}
+
+void contra_cante(Mesa& m, int palo, int asiento) {
+    m.carta_elegida = SiNo::no;
+    static constexpr Elector cadena[] = {as, baja};
+    probar(m, cadena, palo, asiento);
+}
+
+void salir_mala(Mesa& m, int asiento) {
+    m.carta_elegida = SiNo::no;
+    m.sorteo = sortear(m, 4);
+    // The four suits in cycle from the drawn one.
+    int orden[4];
+    for (int n = 0; n < 4; ++n) orden[n] = (m.sorteo - 1 + n) % 4 + 1;
+    // The first round leads, suit by suit, the As, else the Tres of a suit led
+    // once, else a low card; the later rounds only when no suit offers one.
+    static constexpr Elector rondas[] = {baja, caballo_rey, as, tres};
+    probar_por_palos(m, rondas, orden, asiento);
+}
+
+} // namespace quimbel

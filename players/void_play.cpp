@@ -1,0 +1,122 @@
+#include "players/void_play.h"
+
+#include "core/deal.h"
+#include "core/trick_winner.h"
+#include "players/chain.h"
+#include "players/seat_play.h"
+
+namespace quimbel {
+
+namespace {
+
+// The non-trump suits in the order a trumped trick's discard tries them:
+// copas, espadas, bastos, with oros in the trump suit's place.
+constexpr int sin_triunfo[5][3] = {
+    {0, 0, 0},
+    {copas, espadas, bastos},  // trump oros
+    {oros, espadas, bastos},   // trump copas
+    {copas, oros, bastos},     // trump espadas
+    {copas, espadas, oros},    // trump bastos
+};
+
+constexpr int cuatro_palos[] = {oros, copas, espadas, bastos};
+
+// Over-trump: the first trump of rank order [desde, hasta] in slot order that
+// beats every trump the other seats have put down (their pinta_ values).
+void sobrefallar(Mesa& m, int triunfo, int asiento, int desde, int hasta) {
+    const int primero = codigo_de(triunfo, desde);
+    const int ultimo = codigo_de(triunfo, hasta);
+    for (m.indice = 1; m.indice <= 10; ++m.indice) {
+        int codigo = m.cartas[asiento][triunfo][m.indice];
+        if (codigo < primero || codigo > ultimo) continue;
+        m.valor_carta = m.manos[asiento][m.indice].tag;
+        separar_carta(m);
+        bool gana = true;
+        for (int k = derecha; k <= yo; ++k)
+            if (k != asiento && m.valor_carta <= m.pinta_asiento[k]) gana = false;
+        if (gana) {
+            echar_carta(m, asiento);
+            m.carta_elegida = SiNo::si;
+            m.indice = 12;
+        }
+    }
+}
+
+// The first trump left in slot order, whatever it is worth.
+void primer_triunfo(Mesa& m, int triunfo, int asiento) {
+    for (m.indice = 1; m.indice <= 10; ++m.indice) {
+        if (m.cartas[asiento][triunfo][m.indice] != 0) {
+            echar_carta(m, asiento);
+            m.carta_elegida = SiNo::si;
+            m.indice = 12;
+        }
+    }
+}
+
+} // namespace
+
+void fallar(Mesa& m, int triunfo, int asiento) {
+    for (int k = derecha; k <= yo; ++k)
+        if (k != asiento) m.pinta_asiento[k] = m.palo[k] == triunfo ? m.valor[k] : 0;
+
+    m.carta_elegida = SiNo::no;
+    // The cheapest kind of trump that beats the table, even over the
+    // partner's trump. The Dos never beats a trump.
+    sobrefallar(m, triunfo, asiento, rango_dos + 1, rango_sota);
+    if (!elegida(m)) sobrefallar(m, triunfo, asiento, rango_caballo, rango_rey);
+    if (!elegida(m)) sobrefallar(m, triunfo, asiento, rango_tres, rango_tres);
+    if (!elegida(m)) as(m, triunfo, asiento);
+
+    // Evaluated even after a card has been played.
+    baza_a(m, triunfo);
+    const int (&palos)[3] = sin_triunfo[triunfo];
+    if (!elegida(m)) {
+        if (m.equipo_gana == contrario(equipo_de(asiento))) {
+            static constexpr Elector barato[] = {baja, caballo_rey, tres};
+            probar_por_palos(m, barato, palos, asiento);
+        } else {
+            static constexpr Elector generoso[] = {tres, caballo_rey, baja};
+            probar_por_palos(m, generoso, palos, asiento);
+        }
+    }
+    // Aces of the other suits go only after every other non-trump card, and a
+    // trump that cannot win only when nothing else is left.
+    if (!elegida(m)) echar_as(m, asiento);
+    if (!elegida(m)) primer_triunfo(m, triunfo, asiento);
+}
+
+void sin_palo(Mesa& m, int palo, int asiento) {
+    m.carta_elegida = SiNo::no;
+    if (m.la_pinta >= oros && m.la_pinta <= bastos && m.la_pinta != palo)
+        triunfar(m, m.la_pinta, asiento);
+    if (elegida(m)) return;
+    mirar_baza(m);
+    // Generous only when the own team is winning and the seat played last in
+    // the first trick of the deal: the test is on the deal's first leader.
+    if (m.equipo_gana == equipo_de(asiento) && m.turno_mano == siguiente_asiento(asiento))
+        cargar(m, asiento);
+    else
+        descartar(m, asiento);
+}
+
+void triunfar(Mesa& m, int triunfo, int asiento) {
+    // The cheapest trump first, the Caballo and the Rey last.
+    static constexpr Elector cadena[] = {baja, tres, as, caballo_rey};
+    probar(m, cadena, triunfo, asiento);
+}
+
+void cargar(Mesa& m, int asiento) {
+    m.carta_elegida = SiNo::no;
+    static constexpr Elector cadena[] = {tres, caballo_rey, baja};
+    probar_por_palos(m, cadena, cuatro_palos, asiento);
+    if (!elegida(m)) echar_as(m, asiento);
+}
+
+void descartar(Mesa& m, int asiento) {
+    m.carta_elegida = SiNo::no;
+    static constexpr Elector cadena[] = {baja, caballo_rey, tres};
+    probar_por_palos(m, cadena, cuatro_palos, asiento);
+    if (!elegida(m)) echar_as(m, asiento);
+}
+
+} // namespace quimbel
