@@ -1,0 +1,155 @@
+#include "ui/splash_window.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QString>
+#include <utility>
+
+#include "core/texts.h"
+#include "ui/pictures/pictures.h"
+
+namespace quimbel {
+
+namespace {
+
+// The back colour of the two moving picture boxes.
+const QColor fondo_cajas{255, 192, 192};
+const QColor fondo_ventana{0, 64, 64};
+
+// Division that rounds towards minus infinity, so that -1 twip is pixel -1.
+int pixel_de(int twips) {
+    int p = twips / twips_por_pixel;
+    if (twips % twips_por_pixel != 0 && twips < 0) --p;
+    return p;
+}
+
+void pintar_caja(QWidget* w, const QPixmap& dibujo, const QColor& fondo) {
+    QPainter p(w);
+    if (fondo.isValid()) p.fillRect(w->rect(), fondo);
+    p.drawPixmap(0, 0, dibujo);
+}
+
+} // namespace
+
+void paso_animacion(CajaTwips& caja, int& dx, int& dy, int ancho, int alto) {
+    caja.left += dx;
+    caja.top += dy;
+    if (caja.left < 0) dx = paso_twips;
+    if (caja.left + caja.width > ancho) dx = -paso_twips;
+    if (caja.top < 0) dy = paso_twips;
+    if (caja.top + caja.height > alto) dy = -paso_twips;
+}
+
+QRect en_pixeles(const CajaTwips& caja) {
+    return QRect(pixel_de(caja.left), pixel_de(caja.top), caja.width / twips_por_pixel,
+                 caja.height / twips_por_pixel);
+}
+
+CajaImagen::CajaImagen(QPixmap dibujo, QColor fondo, QWidget* parent)
+    : QWidget(parent), dibujo_(std::move(dibujo)), fondo_(fondo) {
+    // A box with a back colour covers itself wholly: nothing behind it needs
+    // painting first when it moves.
+    if (fondo_.isValid()) setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void CajaImagen::paintEvent(QPaintEvent*) { pintar_caja(this, dibujo_, fondo_); }
+
+BotonImagen::BotonImagen(QPixmap dibujo, QColor fondo, QWidget* parent)
+    : QAbstractButton(parent), dibujo_(std::move(dibujo)), fondo_(fondo) {
+    if (fondo_.isValid()) setAttribute(Qt::WA_OpaquePaintEvent);
+    setFocusPolicy(Qt::StrongFocus);
+    setCursor(Qt::PointingHandCursor);
+}
+
+void BotonImagen::paintEvent(QPaintEvent*) { pintar_caja(this, dibujo_, fondo_); }
+
+void BotonImagen::keyPressEvent(QKeyEvent* e) {
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QAbstractButton::keyPressEvent(e); // Space
+}
+
+Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
+    : QWidget(parent), abrir_mesa_(std::move(abrir_mesa)) {
+    setObjectName("presentacion");
+    setWindowTitle(QString::fromUtf8(texto::titulo.data(), qsizetype(texto::titulo.size())));
+    setWindowIcon(dibujos::icono());
+    setFixedSize(ancho_presentacion / twips_por_pixel, alto_presentacion / twips_por_pixel);
+    setAutoFillBackground(true);
+    QPalette paleta = palette();
+    paleta.setColor(QPalette::Window, fondo_ventana);
+    setPalette(paleta);
+
+    // Later children are drawn over earlier ones: the images, then Picture1,
+    // then Picture2 on top.
+    const qreal dpr = qApp->devicePixelRatio();
+    Image2 = new CajaImagen(dibujos::logo(dpr), QColor(), this);
+    Image2->setObjectName("Image2");
+    Image1 = new CajaImagen(dibujos::reglas(dpr), QColor(), this);
+    Image1->setObjectName("Image1");
+    Image1->setAccessibleName(QStringLiteral("Mecánica del juego"));
+    Picture1 = new CajaImagen(dibujos::mesita(dpr), fondo_cajas, this);
+    Picture1->setObjectName("Picture1");
+    Picture2 = new BotonImagen(dibujos::empezar(dpr), fondo_cajas, this);
+    Picture2->setObjectName("Picture2");
+    Picture2->setAccessibleName(QStringLiteral("Empezar a jugar"));
+    connect(Picture2, &QAbstractButton::clicked, this, &Presentacion::Picture2_Click);
+    // Keyboard users can start without chasing the moving picture.
+    Picture2->setFocus();
+
+    colocar(Image2, image2_);
+    colocar(Image1, image1_);
+    colocar(Picture1, picture1_);
+    colocar(Picture2, picture2_);
+
+    Timer1.setObjectName("Timer1");
+    Timer1.setTimerType(Qt::PreciseTimer);
+    Timer1.setInterval(1);
+    connect(&Timer1, &QTimer::timeout, this, &Presentacion::Timer1_Timer);
+    Timer2.setObjectName("Timer2");
+    Timer2.setTimerType(Qt::PreciseTimer);
+    Timer2.setInterval(2);
+    connect(&Timer2, &QTimer::timeout, this, &Presentacion::Timer2_Timer);
+
+    Form_Load();
+}
+
+void Presentacion::Form_Load() { dx1 = dy1 = dx2 = dy2 = paso_twips; }
+
+void Presentacion::colocar(QWidget* w, const CajaTwips& caja) {
+    // A step is a fifth of a pixel: most ticks leave the widget where it is.
+    const QRect r = en_pixeles(caja);
+    if (w->geometry() != r) w->setGeometry(r);
+}
+
+void Presentacion::Timer1_Timer() {
+    paso_animacion(picture1_, dx1, dy1);
+    colocar(Picture1, picture1_);
+}
+
+void Presentacion::Timer2_Timer() {
+    paso_animacion(picture2_, dx2, dy2);
+    colocar(Picture2, picture2_);
+}
+
+void Presentacion::Picture2_Click() {
+    if (abrir_mesa_) abrir_mesa_();
+    hide();
+}
+
+void Presentacion::showEvent(QShowEvent* e) {
+    QWidget::showEvent(e);
+    Timer1.start();
+    Timer2.start();
+}
+
+void Presentacion::hideEvent(QHideEvent* e) {
+    QWidget::hideEvent(e);
+    Timer1.stop();
+    Timer2.stop();
+}
+
+} // namespace quimbel
