@@ -7,6 +7,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/controls.h"
 #include "core/headless_platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
@@ -31,6 +32,14 @@ struct MesaQueAnota {
 inline int ranura_yo(const Mesa& m, int codigo) {
     for (int i = 1; i <= 10; ++i)
         if (m.manos[yo][i].visible && m.manos[yo][i].tag == codigo) return i;
+    return 0;
+}
+
+// The human's policy in whole tricks: click his cards in slot order until one
+// is accepted. The slot played, 0 when no card could be played.
+inline int jugar_primera_aceptada(Mesa& m) {
+    for (int i = 1; i <= 10; ++i)
+        if (pulsar_carta(m, i) && !m.manos[yo][i].visible) return i;
     return 0;
 }
 
