@@ -1,0 +1,47 @@
+# A script with a fault: the events of the lines before it stay printed,
+# nothing more is printed on standard output, standard error holds
+# "error line L: WHAT" and the exit status is 2.
+#   cmake -DSIM=<quimbel-sim> -DWORK=<dir> -P script_errors.cmake
+set(failures "")
+
+function(fault script expected_err)
+  set(file "${WORK}/fault.script")
+  file(WRITE "${file}" "${script}")
+  execute_process(COMMAND "${SIM}" script INPUT_FILE "${file}"
+                  OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+  # Everything before the faulty line runs: the same script cut there.
+  string(SUBSTRING "${expected_err}" 11 -1 rest)
+  string(REGEX MATCH "^[0-9]+" line "${rest}")
+  string(REPLACE "\n" ";" lines "${script}")
+  math(EXPR before "${line} - 1")
+  set(head "")
+  if(before GREATER 0)
+    list(SUBLIST lines 0 ${before} kept)
+    list(JOIN kept "\n" head)
+    set(head "${head}\n")
+  endif()
+  file(WRITE "${file}" "${head}")
+  execute_process(COMMAND "${SIM}" script INPUT_FILE "${file}" OUTPUT_VARIABLE head_out)
+  if(NOT rc STREQUAL "2" OR NOT err STREQUAL "${expected_err}\n" OR NOT out STREQUAL head_out)
+    set(failures "${failures}\n  ${expected_err}: status ${rc}, stderr \"${err}\"" PARENT_SCOPE)
+  endif()
+endfunction()
+
+fault("load\nload\n" "error line 2: load twice")
+fault("# comment\n\npress barajar\n" "error line 3: press before load")
+fault("seed 4\nclick 1\n" "error line 2: click before load")
+fault("load\npress barajar\njump\n" "error line 3: unknown command \"jump\"")
+fault("load\npress Barajar\n" "error line 2: unknown button \"Barajar\"")
+fault("load\npress\n" "error line 2: press needs a button")
+fault("load\npress barajar\nclick 11\n" "error line 3: card number 11 is out of range (1 to 10)")
+fault("load\nclick 0\n" "error line 2: card number 0 is out of range (1 to 10)")
+fault("load\nclick x\n" "error line 2: card number \"x\" is not a number")
+fault("seed 18446744073709551616\n" "error line 1: seed 18446744073709551616 is out of range (0 to 18446744073709551615)")
+fault("seed -3\n" "error line 1: seed \"-3\" is not a number")
+fault("seed\n" "error line 1: seed needs a number")
+fault("load now\n" "error line 1: extra word \"now\" after load")
+fault("load\npress jugando twice\n" "error line 2: extra word \"twice\" after press")
+
+if(failures)
+  message(FATAL_ERROR "script faults not reported as expected:${failures}")
+endif()

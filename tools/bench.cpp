@@ -1,0 +1,108 @@
+#include "tools/bench.h"
+
+#include <chrono>
+#include <cinttypes>
+#include <cstdio>
+
+#include "core/controls.h"
+#include "core/deal.h"
+#include "core/platform.h"
+#include "core/random_source.h"
+#include "core/table.h"
+#include "tools/options.h"
+
+namespace quimbel::sim {
+
+namespace {
+
+constexpr std::uint64_t fnv_base = 0xcbf29ce484222325ULL;
+constexpr std::uint64_t fnv_primo = 0x100000001b3ULL;
+
+// Pauses take no time and messages go nowhere; only the cards put on the
+// table and the match banners are counted.
+class PlataformaBench final : public Plataforma {
+public:
+    void pausa_corta() override {}
+    void pausa_larga() override {}
+    void pitido() override {}
+    void mensaje(std::string_view) override {}
+    void terminar() override {}
+    void carta_puesta(int, int codigo) override {
+        firma = (firma ^ static_cast<std::uint8_t>(codigo)) * fnv_primo;
+    }
+    void anuncio_mostrado(Anuncio a) override {
+        if (a == Anuncio::ganpartida || a == Anuncio::perpartida) ++partidas;
+    }
+
+    std::uint64_t firma = fnv_base;
+    std::uint64_t partidas = 0;
+};
+
+// The human's policy: click the visible images in slot order until one is
+// accepted (it leaves the hand). The refused ones go through the same
+// handler and its message box, as a person's clicks would.
+bool jugar_primera_aceptada(Mesa& m) {
+    for (int i = 1; i <= 10; ++i) {
+        if (!m.manos[yo][i].visible) continue;
+        if (pulsar_carta(m, i) && !m.manos[yo][i].visible) return true;
+    }
+    return false;
+}
+
+} // namespace
+
+MedidaBench correr_bench(std::uint64_t repartos, std::uint64_t semilla) {
+    PlataformaBench plataforma;
+    AzarGuionado azar(semilla);
+    Mesa m(plataforma, azar);
+    MedidaBench medida;
+
+    auto inicio = std::chrono::steady_clock::now();
+    Form_Load(m);
+    auto fallo = [&](const char* que) {
+        medida.fallo = std::string(que) + " in deal " + std::to_string(medida.repartos + 1);
+    };
+    while (medida.repartos < repartos) {
+        if (!pulsar(m, Control::barajar)) return fallo("barajar could not be pressed"), medida;
+        if (!pulsar(m, Control::ordenamelas))
+            return fallo("ordenamelas could not be pressed"), medida;
+        // A deal ends when barajar can act again: after the tenth trick, a
+        // tute, or the end of the match.
+        do {
+            if (!pulsar(m, Control::jugando)) return fallo("jugando could not be pressed"), medida;
+            if (!jugar_primera_aceptada(m)) return fallo("no card of the human was accepted"), medida;
+            if (!pulsar(m, Control::recoger)) return fallo("recoger could not be pressed"), medida;
+            ++medida.bazas;
+        } while (!m.barajar.activo());
+        ++medida.repartos;
+    }
+    medida.segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    medida.firma = plataforma.firma;
+    medida.partidas = plataforma.partidas;
+    return medida;
+}
+
+int bench(std::span<char* const> argumentos) {
+    std::uint64_t repartos = 100000;
+    std::uint64_t semilla = 1;
+    OpcionNumerica opciones[] = {{"--deals", &repartos, 1, 1000000000},
+                                 {"--seed", &semilla, 0, UINT64_MAX}};
+    if (std::string e = leer_opciones(argumentos, opciones); !e.empty()) {
+        std::fprintf(stderr, "quimbel-sim bench: %s\n", e.c_str());
+        return 2;
+    }
+    MedidaBench medida = correr_bench(repartos, semilla);
+    if (!medida.fallo.empty()) {
+        std::fprintf(stderr, "quimbel-sim bench: the table stopped: %s\n", medida.fallo.c_str());
+        return 1;
+    }
+    double por_segundo = medida.segundos > 0 ? medida.repartos / medida.segundos : 0;
+    std::printf("deals %" PRIu64 " tricks %" PRIu64 " matches %" PRIu64 "\n", medida.repartos,
+                medida.bazas, medida.partidas);
+    std::printf("signature %016" PRIx64 "\n", medida.firma);
+    std::printf("deals/s %.0f\n", por_segundo);
+    std::fflush(stdout);
+    return 0;
+}
+
+} // namespace quimbel::sim

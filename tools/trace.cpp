@@ -1,0 +1,106 @@
+#include "tools/trace.h"
+
+#include <charconv>
+
+namespace quimbel::sim {
+
+void Traza::numero(long long n) {
+    char cifras[24];
+    auto [fin, error] = std::to_chars(cifras, cifras + sizeof cifras, n);
+    (void)error;
+    texto_.append(cifras, fin);
+}
+
+void Traza::reparto(const Mesa& m) {
+    for (int asiento = derecha; asiento <= yo; ++asiento) {
+        palabra("deal ");
+        numero(asiento);
+        for (int i = 1; i <= 10; ++i) {
+            texto_ += ' ';
+            numero(m.manos[asiento][i].tag);
+        }
+        texto_ += '\n';
+    }
+    palabra("trump ");
+    numero(m.pinta.tag);
+    texto_ += '\n';
+}
+
+void Traza::agrupado(const Mesa& m) {
+    palabra("group");
+    for (int i = 1; i <= 10; ++i) {
+        texto_ += ' ';
+        numero(m.manos[yo][i].tag);
+    }
+    texto_ += '\n';
+}
+
+void Traza::jugada(int asiento, int codigo) {
+    palabra("play ");
+    numero(asiento);
+    texto_ += ' ';
+    numero(codigo);
+    texto_ += '\n';
+}
+
+void Traza::rechazo(std::string_view mensaje) {
+    palabra("refuse ");
+    palabra(mensaje);
+    texto_ += '\n';
+}
+
+void Traza::anuncio(Anuncio a) {
+    palabra("show ");
+    palabra(nombre_anuncio(a));
+    texto_ += '\n';
+}
+
+void Traza::baza(int asiento, Equipo equipo) {
+    palabra("win ");
+    numero(asiento);
+    texto_ += ' ';
+    palabra(texto_equipo(equipo));
+    texto_ += '\n';
+}
+
+void Traza::estado(const Mesa& m) {
+    // A button counts as usable when it is both enabled and visible.
+    auto boton = [this](std::string_view nombre, const Boton& b, bool con_caption) {
+        texto_ += ' ';
+        palabra(nombre);
+        texto_ += '=';
+        if (con_caption) {
+            texto_ += '"';
+            palabra(b.caption);
+            palabra("\",");
+        }
+        texto_ += b.activo() ? '1' : '0';
+    };
+    palabra("state baza=");
+    numero(m.baza_numero);
+    palabra(" sale=");
+    numero(m.quien_sale);
+    palabra(" mano=");
+    numero(m.turno_mano);
+    palabra(" tanteo=");
+    palabra(m.tanteo_nosotros.caption);
+    texto_ += '/';
+    palabra(m.tanteo_ellos.caption);
+    palabra(" juegos=");
+    palabra(m.juegos_nosotros.caption);
+    texto_ += '/';
+    palabra(m.juegos_ellos.caption);
+    boton("barajar", m.barajar, true);
+    boton("jugando", m.jugando, true);
+    boton("recoger", m.recoger, false);
+    palabra(" agrupar=");
+    texto_ += m.ordenamelas.visible ? '1' : '0';
+    palabra(" label4=\"");
+    palabra(m.Label4.caption);
+    palabra("\"\n");
+}
+
+void Traza::ignorado() { palabra("ignored\n"); }
+void Traza::salir() { palabra("quit\n"); }
+
+} // namespace quimbel::sim
