@@ -1,0 +1,206 @@
+// Over many scripted deals and random partial tricks: every chain called for
+// a seat that holds a card puts down exactly one card of that seat, takes it
+// out of the seat's arrays, and leaves the arrays matching the visible hand.
+// The cards chosen also keep the rules the chains are built to keep.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+
+#include "core/deal.h"
+#include "core/texts.h"
+#include "players/follow.h"
+#include "players/lead.h"
+#include "players/seat_play.h"
+#include "support/headless_table.h"
+
+using namespace quimbel;
+
+namespace {
+
+struct Foto {
+    int cartas[5][5][11];
+    Imagen manos[5][11];
+    int palo[5], valor[5], tag[5];
+
+    explicit Foto(const Mesa& m) {
+        std::memcpy(cartas, m.cartas, sizeof cartas);
+        for (int a = 1; a <= 4; ++a)
+            for (int i = 1; i <= 10; ++i) manos[a][i] = m.manos[a][i];
+        for (int k = 1; k <= 4; ++k) palo[k] = m.palo[k], valor[k] = m.valor[k], tag[k] = m.tag[k];
+    }
+    bool tiene(int asiento, int palo_) const {
+        for (int i = 1; i <= 10; ++i)
+            if (cartas[asiento][palo_][i] != 0) return true;
+        return false;
+    }
+    bool tiene_alguna(int asiento) const {
+        for (int p = oros; p <= bastos; ++p)
+            if (tiene(asiento, p)) return true;
+        return false;
+    }
+};
+
+// The suit arrays and the slots' suit numbers hold exactly the visible faces.
+void comprobar_mano(const Mesa& m, int asiento) {
+    for (int i = 1; i <= 10; ++i) {
+        const Imagen& imagen = m.manos[asiento][i];
+        for (int palo = oros; palo <= bastos; ++palo) {
+            int esperado = imagen.visible && palo_de_codigo(imagen.tag) == palo ? imagen.tag : 0;
+            ASSERT_EQ(m.cartas[asiento][palo][i], esperado)
+                << nombre_asiento(asiento) << " slot " << i << " " << nombre_palo(palo);
+        }
+        if (asiento != yo) {
+            ASSERT_EQ(m.tapas[asiento][i].visible, imagen.visible);
+        }
+    }
+}
+
+// yo, or a computer seat now and then, plays any card of its hand.
+void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
+    int slots[10], n = 0;
+    for (int i = 1; i <= 10; ++i)
+        if (m.manos[asiento][i].visible) slots[n++] = i;
+    int i = slots[rng() % n];
+    int codigo = m.manos[asiento][i].tag;
+    m.manos[asiento][i].visible = false;
+    if (asiento != yo) m.tapas[asiento][i].visible = false;
+    m.cartas[asiento][palo_de_codigo(codigo)][i] = 0;
+    prueba::poner_en_mesa(m, asiento, codigo);
+}
+
+bool es_triunfo(const Mesa& m, int codigo) { return palo_de_codigo(codigo) == m.la_pinta; }
+
+// What a follow must keep, whatever chain ran: the led suit when held; a trump
+// on an untrumped non-trump lead when void and holding one; and on a trumped
+// trick a trump that does not beat the table, or an As of another suit, only
+// when nothing cheaper is left.
+void comprobar_seguir(const Mesa& m, const Foto& antes, int asiento, int jugada) {
+    const int salida = m.la_salida;
+    if (antes.tiene(asiento, salida)) {
+        EXPECT_EQ(palo_de_codigo(jugada), salida) << "did not follow suit";
+        return;
+    }
+    int triunfo_mas_alto = 0;
+    for (int k = 1; k <= 4; ++k)
+        if (k != asiento && antes.palo[k] == m.la_pinta && antes.valor[k] > triunfo_mas_alto)
+            triunfo_mas_alto = antes.valor[k];
+    const bool fallada = salida != m.la_pinta && triunfo_mas_alto > 0;
+    if (!fallada) {
+        if (salida != m.la_pinta && antes.tiene(asiento, m.la_pinta)) {
+            EXPECT_TRUE(es_triunfo(m, jugada)) << "void with a trump in hand and did not trump";
+        }
+        return;
+    }
+    bool otra_no_as = false, otra_as = false, triunfo_que_gana = false;
+    for (int i = 1; i <= 10; ++i)
+        for (int p = oros; p <= bastos; ++p) {
+            int c = antes.cartas[asiento][p][i];
+            if (c == 0) continue;
+            if (p == m.la_pinta) {
+                int r = rango_de_codigo(c);
+                if (r > triunfo_mas_alto && r != rango_dos) triunfo_que_gana = true;
+            } else if (rango_de_codigo(c) == rango_as) {
+                otra_as = true;
+            } else {
+                otra_no_as = true;
+            }
+        }
+    if (es_triunfo(m, jugada)) {
+        bool gana = rango_de_codigo(jugada) > triunfo_mas_alto;
+        EXPECT_TRUE(gana || (!otra_no_as && !otra_as))
+            << "trumped without beating the table while holding another card";
+    } else {
+        EXPECT_FALSE(triunfo_que_gana) << "did not over-trump though it could";
+        if (rango_de_codigo(jugada) == rango_as) {
+            EXPECT_FALSE(otra_no_as) << "threw an As before another non-trump card";
+        }
+    }
+}
+
+void jugar_cadena(Mesa& m, PlataformaSinPantalla& plataforma, int asiento, bool lidera) {
+    const Foto antes(m);
+    const int pausas = plataforma.pausas_cortas;
+    if (lidera) {
+        bool primera_baza = true;
+        for (int i = 1; i <= 10; ++i) primera_baza = primera_baza && m.manos[asiento][i].visible;
+        m.carta_elegida = SiNo::no;
+        if (primera_baza) echar_as(m, asiento);
+        if (m.carta_elegida == SiNo::no) salida(m, asiento);
+    } else {
+        seguir(m, asiento);
+    }
+
+    ASSERT_EQ(m.carta_elegida, SiNo::si);
+    ASSERT_EQ(plataforma.pausas_cortas, pausas + 1) << "one short pause per card";
+    int jugados = 0, slot = 0;
+    for (int i = 1; i <= 10; ++i)
+        if (antes.manos[asiento][i].visible && !m.manos[asiento][i].visible) ++jugados, slot = i;
+    ASSERT_EQ(jugados, 1) << nombre_asiento(asiento) << " played " << jugados << " cards";
+    const int codigo = m.manos[asiento][slot].tag;
+    EXPECT_EQ(m.tag[asiento], codigo);
+    EXPECT_EQ(m.palo[asiento], palo_de_codigo(codigo));
+    EXPECT_EQ(m.valor[asiento], rango_de_codigo(codigo));
+    EXPECT_TRUE(m.centro[asiento].visible);
+    EXPECT_EQ(m.centro[asiento].dibujo, m.manos[asiento][slot].dibujo);
+    comprobar_mano(m, asiento);
+    for (int otro = 1; otro <= 4; ++otro) {
+        if (otro == asiento) continue;
+        ASSERT_EQ(std::memcmp(antes.cartas[otro], m.cartas[otro], sizeof antes.cartas[otro]), 0);
+        for (int i = 1; i <= 10; ++i)
+            ASSERT_EQ(antes.manos[otro][i].visible, m.manos[otro][i].visible);
+        EXPECT_EQ(m.tag[otro], antes.tag[otro]);
+    }
+    if (lidera) {
+        EXPECT_TRUE(m.Label4.caption == texto::salir_x_mala ||
+                    m.Label4.caption.starts_with("Cantan a ") ||
+                    rango_de_codigo(codigo) == rango_as);
+    } else {
+        comprobar_seguir(m, antes, asiento, codigo);
+    }
+}
+
+} // namespace
+
+TEST(CadenasAlAzar, EveryChainPutsDownExactlyOneCardOfItsSeat) {
+    int cadenas = 0;
+    for (std::uint64_t semilla = 1; semilla <= 1000; ++semilla) {
+        SCOPED_TRACE(::testing::Message() << "seed " << semilla);
+        prueba::MesaDePrueba t(semilla);
+        Mesa& m = t.m;
+        Form_Load(m);
+        barajar_Click(m);
+        std::mt19937 rng(static_cast<unsigned>(semilla));
+        m.turno_mano = static_cast<int>(rng() % 4) + 1;
+        for (int a = 1; a <= 4; ++a)
+            for (int p = oros; p <= bastos; ++p) m.cantado[a][p] = rng() % 8 == 0;
+        for (int p = oros; p <= bastos; ++p) m.salidas[p] = static_cast<int>(rng() % 3);
+        for (int a = 1; a <= 4; ++a) comprobar_mano(m, a);
+
+        for (int ronda = 0; ronda < 60; ++ronda) {
+            int con_cartas[4], n = 0;
+            for (int a = 1; a <= 4; ++a)
+                if (Foto(m).tiene_alguna(a)) con_cartas[n++] = a;
+            if (n == 0) break;
+            prueba::limpiar_mesa(m);
+            const int lider = con_cartas[rng() % n];
+            m.quien_sale = lider;
+            const int cuantos = static_cast<int>(rng() % 4) + 1;
+            int asiento = lider;
+            for (int j = 0; j < cuantos; ++j, asiento = siguiente_asiento(asiento)) {
+                if (!Foto(m).tiene_alguna(asiento)) continue;
+                if (asiento == yo || rng() % 6 == 0) {
+                    jugar_a_mano(m, asiento, rng);
+                } else {
+                    jugar_cadena(m, t.plataforma, asiento, j == 0);
+                    ++cadenas;
+                }
+                if (j == 0) m.la_salida = m.palo[lider];
+                if (HasFatalFailure()) return;
+            }
+            if (m.la_salida) ++m.salidas[m.la_salida];
+            if (HasFailure()) return;
+        }
+    }
+    EXPECT_GT(cadenas, 20000);
+}
