@@ -2,6 +2,7 @@
 # nothing more is printed on standard output, standard error holds
 # "error line L: WHAT" and the exit status is 2.
 #   cmake -DSIM=<quimbel-sim> -DWORK=<dir> -P script_errors.cmake
+cmake_policy(SET CMP0007 NEW) # keep the empty lines of a script
 set(failures "")
 
 function(fault script expected_err)
@@ -21,8 +22,10 @@ function(fault script expected_err)
     set(head "${head}\n")
   endif()
   file(WRITE "${file}" "${head}")
-  execute_process(COMMAND "${SIM}" script INPUT_FILE "${file}" OUTPUT_VARIABLE head_out)
-  if(NOT rc STREQUAL "2" OR NOT err STREQUAL "${expected_err}\n" OR NOT out STREQUAL head_out)
+  execute_process(COMMAND "${SIM}" script INPUT_FILE "${file}" OUTPUT_VARIABLE head_out
+                  ERROR_VARIABLE head_err RESULT_VARIABLE head_rc)
+  if(NOT rc STREQUAL "2" OR NOT err STREQUAL "${expected_err}\n" OR NOT out STREQUAL head_out
+     OR NOT head_rc STREQUAL "0")
     set(failures "${failures}\n  ${expected_err}: status ${rc}, stderr \"${err}\"" PARENT_SCOPE)
   endif()
 endfunction()
