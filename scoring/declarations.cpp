@@ -30,8 +30,8 @@ int cuenta_pareja(const Mesa& m, int asiento, int palo) {
     const int rey = codigo_de(palo, rango_rey);
     int cuenta = 0;
     for (int i = 1; i <= 10; ++i) {
-        int codigo = m.cartas[asiento][palo][i];
-        if (codigo == caballo || codigo == rey) ++cuenta;
+        const int codigo = m.cartas[asiento][palo][i];
+        cuenta += (codigo == caballo) + (codigo == rey);
     }
     return cuenta;
 }
@@ -90,8 +90,8 @@ void veinte(Mesa& m, int palo, Equipo equipo) {
     const Pareja p = pareja_de(equipo);
     // Both seats are checked: each may declare once in a pass.
     for (int asiento : {p.primero, p.segundo})
-        if (cuenta_pareja(m, asiento, palo) == 2 && m.canto_baza[asiento] == 0 &&
-            m.cantado[asiento][palo] == 0)
+        if (m.canto_baza[asiento] == 0 && m.cantado[asiento][palo] == 0 &&
+            cuenta_pareja(m, asiento, palo) == 2)
             declarar_20(m, asiento, palo);
 }
 

@@ -44,14 +44,9 @@ void fin_de_partida(Mesa& m, Anuncio banner) {
 } // namespace
 
 void puntos_de_carta(Mesa& m) {
-    switch (m.puntos_carta) {
-    case rango_as: m.puntos_carta = 11; break;
-    case rango_tres: m.puntos_carta = 10; break;
-    case rango_rey: m.puntos_carta = 4; break;
-    case rango_caballo: m.puntos_carta = 3; break;
-    case rango_sota: m.puntos_carta = 2; break;
-    default: m.puntos_carta = 0; break;
-    }
+    // By rank order: Dos .. Siete nothing, Sota 2, Caballo 3, Rey 4, Tres 10, As 11.
+    static constexpr int puntos[11] = {0, 0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
+    m.puntos_carta = (m.puntos_carta >= 0 && m.puntos_carta <= 10) ? puntos[m.puntos_carta] : 0;
 }
 
 void tantear_baza(Mesa& m) {
@@ -67,8 +62,7 @@ void tantear_baza(Mesa& m) {
 
     // The human's played cards are hidden: none left means the last trick.
     m.encontrado = 0;
-    for (m.indice = 1; m.indice <= 10; ++m.indice)
-        if (m.manos[yo][m.indice].visible) m.encontrado = 1;
+    for (m.indice = 1; m.indice <= 10; ++m.indice) m.encontrado |= m.manos[yo][m.indice].visible;
 
     if (m.equipo_gana == Equipo::nosotros) {
         m.tanteo_equipo += m.puntos_carta;

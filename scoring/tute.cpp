@@ -8,16 +8,17 @@ namespace quimbel {
 
 namespace {
 
-// How many of the seat's hand slots hold a card of this rank order, of any suit.
-int cuenta_rango(const Mesa& m, int asiento, int rango) {
-    int cuenta = 0;
-    for (int i = 1; i <= 10; ++i) {
+// Whether the seat holds the card of this rank order in every suit. A code is
+// dealt into one slot only, so this is the count of slots holding such a card
+// reaching four; most hands fail at the first suit.
+bool tiene_los_cuatro(const Mesa& m, int asiento, int rango) {
+    for (int palo = oros; palo <= bastos; ++palo) {
+        const int codigo = codigo_de(palo, rango);
         bool tiene = false;
-        for (int palo = oros; palo <= bastos; ++palo)
-            if (m.cartas[asiento][palo][i] == codigo_de(palo, rango)) tiene = true;
-        if (tiene) ++cuenta;
+        for (int i = 1; i <= 10; ++i) tiene |= m.cartas[asiento][palo][i] == codigo;
+        if (!tiene) return false;
     }
-    return cuenta;
+    return true;
 }
 
 void declarar_tute(Mesa& m, int asiento, Anuncio a) {
@@ -43,9 +44,9 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
 
 void tute(Mesa& m, int asiento) {
     // A hand with all four Caballos and all four Reyes declares the Caballos.
-    if (cuenta_rango(m, asiento, rango_caballo) == 4)
+    if (tiene_los_cuatro(m, asiento, rango_caballo))
         declarar_tute(m, asiento, anuncio_tute_caballos(asiento));
-    else if (m.cante_hecho == SiNo::no && cuenta_rango(m, asiento, rango_rey) == 4)
+    else if (m.cante_hecho == SiNo::no && tiene_los_cuatro(m, asiento, rango_rey))
         declarar_tute(m, asiento, anuncio_tute_reyes(asiento));
 }
 
