@@ -74,8 +74,12 @@ void cantes(Mesa& m, Equipo equipo) {
 
 } // namespace
 
-void cantes_ellos(Mesa& m) { cantes(m, Equipo::ellos); }
-void cantes_nosotros(Mesa& m) { cantes(m, Equipo::nosotros); }
+void cantes_ellos(Mesa& m) {
+    cantes(m, Equipo::ellos);
+}
+void cantes_nosotros(Mesa& m) {
+    cantes(m, Equipo::nosotros);
+}
 
 void cuarenta(Mesa& m, int palo, Equipo equipo) {
     const Pareja p = pareja_de(equipo);

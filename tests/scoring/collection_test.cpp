@@ -21,7 +21,8 @@ struct Recoger : ::testing::Test {
     void SetUp() override {
         prueba::vaciar_manos(m);
         prueba::poner_pinta(m, codigo_de(espadas, rango_dos));
-        for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        for (Etiqueta* e :
+             {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
             e->caption = "0";
         // A trick complete on the table: only recoger (and SALIR) can act.
         m.barajar.enabled = false;
@@ -105,8 +106,9 @@ TEST_F(Recoger, ATuteEndsTheDealAtAnyTrick) {
     EXPECT_EQ(m.juegos_ellos.caption, "2");
 }
 
-// The press that the old table allowed: barajar during the tute bubble and
-// again during the match banner, as a user would click while they are up.
+// A tute that ends the match shows two pictures, each for a long pause. A deal
+// started during either would be corrupted by the rest of the collection, so
+// every control is pressed during both, as an impatient user would.
 TEST_F(Recoger, PressesDuringTheBannersOfATuteThatEndsTheMatchDoNothing) {
     dar_mano(m, arriba, {7, 17, 27, 37, 5, 6});
     escribir_numero(m.juegos_nosotros, 7);
@@ -116,7 +118,8 @@ TEST_F(Recoger, PressesDuringTheBannersOfATuteThatEndsTheMatchDoNothing) {
         ++pausas;
         // The trick was evaluated before anything was shown.
         EXPECT_EQ(t.plataforma.bazas.size(), 1u);
-        for (Control c : {Control::barajar, Control::jugando, Control::recoger, Control::ordenamelas})
+        for (Control c :
+             {Control::barajar, Control::jugando, Control::recoger, Control::ordenamelas})
             EXPECT_FALSE(pulsar(m, c)) << "pause " << pausas << ", control " << int(c);
         for (int i = 1; i <= 10; ++i) EXPECT_FALSE(pulsar_carta(m, i));
     };

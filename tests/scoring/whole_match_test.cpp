@@ -54,8 +54,8 @@ void jugar_partida(std::uint64_t semilla, Recuento& r) {
     t.plataforma.durante_pausa_larga = [&] {
         if (m.anuncios[int(Anuncio::ganjuego)] || m.anuncios[int(Anuncio::perjuego)]) {
             ++banners_de_mano;
-            total_al_final = valor_numerico(m.tanteo_nosotros.caption) +
-                             valor_numerico(m.tanteo_ellos.caption);
+            total_al_final =
+                valor_numerico(m.tanteo_nosotros.caption) + valor_numerico(m.tanteo_ellos.caption);
         }
         if (m.anuncios[int(Anuncio::ganpartida)] || m.anuncios[int(Anuncio::perpartida)]) {
             Juegos j = leer_juegos(m);

@@ -17,7 +17,7 @@ struct BazaEvaluada {
 };
 
 class PlataformaQueAnota : public PlataformaSinPantalla {
-public:
+  public:
     void anuncio_mostrado(Anuncio a) override { anuncios.push_back(a); }
     void baza_evaluada(int asiento, Equipo equipo) override { bazas.push_back({asiento, equipo}); }
 
