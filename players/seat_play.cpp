@@ -18,8 +18,9 @@ int primera_entre(const Mesa& m, int palo, int asiento, int desde, int hasta) {
     return 0;
 }
 
-// Play the first card of `palo` with a rank order in [desde, hasta]. The scan
-// runs in indice and ends at 12 once a card is played, as every chooser's does.
+// Play the first card of `palo` with a rank order in [desde, hasta]. indice is
+// left as a scan in it leaves it: 11 when nothing matched, 12 once a card is
+// played.
 void elegir_entre(Mesa& m, int palo, int asiento, int desde, int hasta) {
     int i = primera_entre(m, palo, asiento, codigo_de(palo, desde), codigo_de(palo, hasta));
     if (i == 0) {
