@@ -1,0 +1,155 @@
+// The card faces: the white card, the frame line with its breaks (whole on
+// oros, broken once on copas, twice on espadas, three times on bastos), the
+// number in two opposite corners and the pips or the figure.
+#include "ui/pictures/card_faces.h"
+
+#include "core/cards.h"
+#include "ui/pictures/card_figures.h"
+#include "ui/pictures/palette.h"
+#include "ui/pictures/pictures.h"
+#include "ui/pictures/render.h"
+#include "ui/pictures/suit_pips.h"
+
+#include <QPainterPath>
+
+#include <vector>
+
+namespace quimbel::dibujos {
+
+namespace pal = paleta;
+
+int palo_del_naipe(int naipe) { return (naipe - 1) / 10 + 1; }
+
+int numero_del_naipe(int naipe) {
+    const int i = (naipe - 1) % 10 + 1;
+    return i <= 7 ? i : i + 2; // Sota 10, Caballo 11, Rey 12
+}
+
+namespace {
+
+constexpr qreal ancho = tam_carta.width();
+constexpr qreal alto = tam_carta.height();
+constexpr qreal margen_marco = 3.5; // the frame line, inside the edge
+constexpr qreal hueco = 5.0;        // length of one break in the frame
+
+struct Pip {
+    qreal x, y, alto, grados;
+};
+
+// The traditional arrangements. Coins and cups stand in columns; swords and
+// cudgels are long and cross each other, or lean in pairs when there are many.
+std::vector<Pip> disposicion(int palo, int n) {
+    const bool largas = palo == espadas || palo == bastos;
+    const qreal cx = ancho / 2, cy = alto / 2;
+    if (!largas) {
+        const qreal g = palo == oros ? 1.0 : 1.15; // cups are taller than wide
+        switch (n) {
+        case 1: return {{cx, cy, palo == oros ? 36.0 : 42.0, 0}};
+        case 2: return {{cx, 23, 17 * g, 0}, {cx, 58, 17 * g, 0}};
+        case 3: return {{cx, 21, 15 * g, 0}, {cx, cy, 15 * g, 0}, {cx, 60, 15 * g, 0}};
+        case 4:
+            return {{19, 25, 16 * g, 0}, {41, 25, 16 * g, 0}, {19, 56, 16 * g, 0},
+                    {41, 56, 16 * g, 0}};
+        case 5:
+            return {{18, 22, 15 * g, 0}, {42, 22, 15 * g, 0}, {cx, cy, 15 * g, 0},
+                    {18, 59, 15 * g, 0}, {42, 59, 15 * g, 0}};
+        case 6:
+            return {{19, 21, 14 * g, 0}, {41, 21, 14 * g, 0}, {19, cy, 14 * g, 0},
+                    {41, cy, 14 * g, 0}, {19, 60, 14 * g, 0}, {41, 60, 14 * g, 0}};
+        default:
+            return {{17, 20, 13 * g, 0}, {43, 20, 13 * g, 0}, {cx, 30, 13 * g, 0},
+                    {17, 42, 13 * g, 0}, {43, 42, 13 * g, 0}, {17, 62, 13 * g, 0},
+                    {43, 62, 13 * g, 0}};
+        }
+    }
+    switch (n) {
+    case 1: return {{cx, cy, 64, 0}};
+    case 2: return {{cx, cy, 58, -26}, {cx, cy, 58, 26}};
+    case 3: return {{cx, cy, 56, -30}, {cx, cy, 56, 30}, {cx, cy, 56, 0}};
+    case 4:
+        return {{19, cy, 52, -8}, {41, cy, 52, 8}, {cx - 3, cy, 56, -24}, {cx + 3, cy, 56, 24}};
+    case 5:
+        return {{17, cy, 50, -6}, {43, cy, 50, 6}, {cx, cy, 56, -26}, {cx, cy, 56, 26},
+                {cx, cy, 56, 0}};
+    case 6:
+        return {{19, 25, 26, -16}, {41, 25, 26, 16}, {19, cy, 26, -16},
+                {41, cy, 26, 16}, {19, 56, 26, -16}, {41, 56, 26, 16}};
+    default:
+        return {{17, 23, 24, -16}, {43, 23, 24, 16}, {cx, 31, 24, 0},
+                {17, 44, 24, -16}, {43, 44, 24, 16}, {17, 63, 24, -16},
+                {43, 63, 24, 16}};
+    }
+}
+
+// The frame line round the card, with `roturas` breaks in the top edge and
+// the same in the bottom one, evenly spaced.
+void pintar_marco(QPainter& p, int palo) {
+    const int roturas = palo - 1;
+    const qreal x0 = margen_marco, y0 = margen_marco;
+    const qreal x1 = ancho - margen_marco, y1 = alto - margen_marco;
+    p.setPen(QPen(QColor(paleta::colores_palo(palo).oscuro), 1.2, Qt::SolidLine, Qt::FlatCap,
+                  Qt::MiterJoin));
+    p.setBrush(Qt::NoBrush);
+    if (roturas == 0) {
+        p.drawRect(QRectF(x0, y0, x1 - x0, y1 - y0));
+        return;
+    }
+    p.drawLine(QPointF(x0, y0), QPointF(x0, y1));
+    p.drawLine(QPointF(x1, y0), QPointF(x1, y1));
+    for (qreal y : {y0, y1}) {
+        qreal desde = x0;
+        for (int i = 1; i <= roturas; ++i) {
+            const qreal centro = x0 + (x1 - x0) * i / (roturas + 1);
+            p.drawLine(QPointF(desde, y), QPointF(centro - hueco / 2, y));
+            desde = centro + hueco / 2;
+        }
+        p.drawLine(QPointF(desde, y), QPointF(x1, y));
+    }
+}
+
+void pintar_indice(QPainter& p, int palo, int numero) {
+    const QString texto = QString::number(numero);
+    const QFont f = detalle::fuente(10, true);
+    p.setFont(f);
+    // Dark gold is too faint for a number: oros are numbered in black.
+    p.setPen(QColor(palo == oros ? pal::negro : paleta::colores_palo(palo).oscuro));
+    const QRectF caja(margen_marco + 0.5, margen_marco + 0.5, 14, 12);
+    p.fillRect(caja.adjusted(0, 0, numero >= 10 ? 0 : -4, 0), QColor(pal::blanco));
+    p.drawText(caja, Qt::AlignLeft | Qt::AlignTop, texto);
+    p.save();
+    p.translate(ancho, alto);
+    p.rotate(180);
+    p.fillRect(caja.adjusted(0, 0, numero >= 10 ? 0 : -4, 0), QColor(pal::blanco));
+    p.drawText(caja, Qt::AlignLeft | Qt::AlignTop, texto);
+    p.restore();
+}
+
+} // namespace
+
+void pintar_carta(QPainter& p, int naipe) {
+    const int palo = palo_del_naipe(naipe);
+    const int numero = numero_del_naipe(naipe);
+    p.save();
+    p.setPen(QPen(QColor(pal::gris_oscuro), 1.0));
+    p.setBrush(QColor(pal::blanco));
+    p.drawRoundedRect(QRectF(0.5, 0.5, ancho - 1, alto - 1), 4, 4);
+    pintar_marco(p, palo);
+
+    if (numero <= 7) {
+        for (const Pip& pip : disposicion(palo, numero))
+            pintar_pinta(p, palo, QPointF(pip.x, pip.y), pip.alto, pip.grados);
+    } else {
+        const Figura fig = numero == 10 ? Figura::sota : numero == 11 ? Figura::caballo : Figura::rey;
+        pintar_figura(p, fig, palo, QRectF(8, 11, ancho - 16, alto - 22));
+    }
+    pintar_indice(p, palo, numero);
+    p.restore();
+}
+
+QPixmap carta(int naipe, qreal dpr) {
+    if (naipe < 1 || naipe > 40) return QPixmap(); // no such card: no picture
+    return detalle::dibujado(QStringLiteral("carta%1").arg(naipe), tam_carta, dpr,
+                             [naipe](QPainter& p) { pintar_carta(p, naipe); });
+}
+
+} // namespace quimbel::dibujos
