@@ -113,6 +113,9 @@ Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
     Timer2.setTimerType(Qt::PreciseTimer);
     Timer2.setInterval(2);
     connect(&Timer2, &QTimer::timeout, this, &Presentacion::Timer2_Timer);
+    refresco.setSingleShot(true);
+    refresco.setInterval(16); // about sixty frames a second
+    connect(&refresco, &QTimer::timeout, this, &Presentacion::colocar_figuras);
 
     Form_Load();
 }
@@ -120,19 +123,23 @@ Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
 void Presentacion::Form_Load() { dx1 = dy1 = dx2 = dy2 = paso_twips; }
 
 void Presentacion::colocar(QWidget* w, const CajaTwips& caja) {
-    // A step is a fifth of a pixel: most ticks leave the widget where it is.
     const QRect r = en_pixeles(caja);
     if (w->geometry() != r) w->setGeometry(r);
 }
 
+void Presentacion::colocar_figuras() {
+    colocar(Picture1, picture1_);
+    colocar(Picture2, picture2_);
+}
+
 void Presentacion::Timer1_Timer() {
     paso_animacion(picture1_, dx1, dy1);
-    colocar(Picture1, picture1_);
+    if (!refresco.isActive()) refresco.start();
 }
 
 void Presentacion::Timer2_Timer() {
     paso_animacion(picture2_, dx2, dy2);
-    colocar(Picture2, picture2_);
+    if (!refresco.isActive()) refresco.start();
 }
 
 void Presentacion::Picture2_Click() {
@@ -150,6 +157,7 @@ void Presentacion::hideEvent(QHideEvent* e) {
     QWidget::hideEvent(e);
     Timer1.stop();
     Timer2.stop();
+    refresco.stop();
 }
 
 } // namespace quimbel

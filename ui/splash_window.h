@@ -83,6 +83,10 @@ public:
     void Timer2_Timer();
     void Picture2_Click();
 
+    // Puts Picture1 and Picture2 where their boxes in twips say. The ticks
+    // call it through `refresco`, at most once a frame.
+    void colocar_figuras();
+
     const CajaTwips& caja_picture1() const { return picture1_; }
     const CajaTwips& caja_picture2() const { return picture2_; }
 
@@ -112,6 +116,11 @@ private:
     BotonImagen* Picture2;
     QTimer Timer1{this};
     QTimer Timer2{this};
+    // A step is a fifth of a pixel and the ticks come a thousand a second, so
+    // the widgets would move some three hundred times a second, far more often
+    // than any screen shows a frame. The steps are counted at every tick; the
+    // widgets follow once a frame, and the speed is the same.
+    QTimer refresco{this};
 };
 
 } // namespace quimbel
