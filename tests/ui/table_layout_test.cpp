@@ -1,0 +1,193 @@
+// The table window as it opens: every element at its place, in its order,
+// and the state before the first deal.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <cmath>
+#include <vector>
+
+#include "core/cards.h"
+#include "table_window_support.h"
+
+using namespace quimbel;
+using namespace quimbel::prueba;
+
+namespace {
+
+struct Lugar {
+    QString nombre;
+    int left, top, width, height; // twips
+};
+
+int px(int twips) { return static_cast<int>(std::lround(twips / 15.0)); }
+
+QString en(const char* nombre, int i) { return QStringLiteral("%1(%2)").arg(nombre).arg(i); }
+
+// Every element that is drawn, where the table puts it.
+std::vector<Lugar> lugares() {
+    std::vector<Lugar> l = {
+        {"Shape1", 2100, 75, 7860, 7545},      {"Shape2", 3405, 1320, 5250, 5055},
+        {"Shape3(0)", 5625, 1680, 840, 1155},  {"Shape3(1)", 5610, 4260, 840, 1155},
+        {"Shape3(2)", 7395, 2977, 840, 1155},  {"Shape3(3)", 3840, 2992, 840, 1155},
+        {"Shape5", 2580, 7695, 6960, 540},     {"Shape6", 60, 105, 1995, 1245},
+        {"Shape4", 10365, 90, 1185, 1665},     {"Label9(0)", 135, 210, 735, 270},
+        {"Label9(1)", 1065, 210, 945, 270},    {"Label9(2)", 75, 480, 990, 270},
+        {"Label9(3)", 1065, 480, 990, 270},    {"tanteo_nosotros", 90, 810, 450, 390},
+        {"tanteo_ellos", 670, 810, 450, 390},  {"juegos_nosotros", 1250, 810, 315, 390},
+        {"juegos_ellos", 1695, 810, 315, 390}, {"Label2", 10590, 150, 720, 255},
+        {"pinta", 10500, 465, 900, 1215},      {"norte", 5580, 1635, 930, 1245},
+        {"sur", 5580, 4230, 900, 1215},        {"oeste", 7365, 2947, 900, 1215},
+        {"este", 3795, 2947, 930, 1245},       {"mano1", 9645, 5280, 1170, 1425},
+        {"mano2", 8745, -195, 1170, 1425},     {"mano3", 2160, -195, 1170, 1425},
+        {"mano4", 1245, 5280, 1170, 1425},     {"barajar", 2655, 7770, 1605, 405},
+        {"jugando", 4385, 7770, 1605, 405},    {"recoger", 6115, 7770, 1605, 405},
+        {"Command2", 7845, 7770, 1605, 405},   {"ordenamelas", 5250, 7110, 1605, 405},
+        {"Label1(0)", 45, 8250, 2250, 330},    {"Label1(1)", 8835, 8265, 3045, 330},
+    };
+    const int yo_l[] = {1620, 2505, 3390, 4275, 5160, 6045, 6930, 7815, 8700, 9585};
+    const int yo_t[] = {6765, 6315, 6135, 5880, 5730, 5730, 5880, 6135, 6315, 6765};
+    const int ar_l[] = {3390, 3870, 4365, 4845, 5340, 5820, 6315, 6795, 7290, 7770};
+    const int tar_l[] = {3390, 3877, 4364, 4851, 5338, 5825, 6312, 6799, 7286, 7770};
+    const int de_t[] = {1260, 1665, 2070, 2460, 2865, 3270, 3675, 4080, 4470, 4875};
+    const int tde_t[] = {1260, 1662, 2064, 2466, 2868, 3270, 3672, 4074, 4476, 4875};
+    const int iz_t[] = {1245, 1650, 2055, 2445, 2850, 3255, 3660, 4065, 4470, 4875};
+    const int tiz_t[] = {1245, 1649, 2053, 2457, 2861, 3265, 3669, 4073, 4477, 4875};
+    for (int i = 0; i < 10; ++i) {
+        l.push_back({en("yo", i + 1), yo_l[i], yo_t[i], 900, 1215});
+        l.push_back({en("arriba", i + 1), ar_l[i], 165, 900, 1215});
+        l.push_back({en("tapa_ar", i + 1), tar_l[i], 165, 900, 1215});
+        l.push_back({en("derecha", i + 1), 8730, de_t[i], 900, 1215});
+        l.push_back({en("tapa_de", i + 1), 8730, tde_t[i], 900, 1215});
+        l.push_back({en("izquierda", i + 1), 2415, iz_t[i], 900, 1215});
+        l.push_back({en("tapa_iz", i + 1), 2415, tiz_t[i], 900, 1215});
+    }
+    const char* banderas[] = {"ganjuego", "perjuego", "ganpartida", "perpartida"};
+    const int tops[] = {270, 1550, 2830, 4110};
+    for (int i = 0; i < 4; ++i) l.push_back({banderas[i], 3750, tops[i], 4500, 3000});
+    struct Asiento {
+        const char* prefijo;
+        int l20, t20, l40, t40;
+    };
+    const Asiento asientos[] = {{"de", 6750, 2700, 6705, 2490},
+                                {"iz", 2160, 2790, 2115, 2580},
+                                {"ar", 4905, 90, 4860, -120},
+                                {"ab", 6930, 5265, 6945, 4860}};
+    for (const Asiento& a : asientos) {
+        for (const char* resto : {"tutecab", "tuterey", "20oros", "20copas", "20espadas", "20bastos"})
+            l.push_back({QString(a.prefijo) + resto, a.l20, a.t20, 3120, 2025});
+        l.push_back({QString(a.prefijo) + "40", a.l40, a.t40, 3210, 2445});
+    }
+    return l;
+}
+
+// Front of the table first: a widget's place among its siblings.
+int capa(const MesaEnPantalla& t, const QString& nombre) {
+    const QObjectList& hijos = t.ventana.children();
+    for (int i = 0; i < hijos.size(); ++i)
+        if (hijos[i]->objectName() == nombre) return i;
+    ADD_FAILURE() << "no element " << nombre.toStdString();
+    return -1;
+}
+
+} // namespace
+
+TEST(VentanaMesa, CadaElementoEstaEnSuSitio) {
+    MesaEnPantalla t;
+    EXPECT_EQ(t.ventana.windowTitle(), "Quimbel (V1.0)");
+    EXPECT_EQ(t.ventana.size(), QSize(794, 569));
+    EXPECT_EQ(t.ventana.minimumSize(), t.ventana.maximumSize()); // fixed
+    EXPECT_EQ(t.ventana.palette().color(QPalette::Window), QColor(0, 64, 64));
+    EXPECT_FALSE(t.ventana.windowIcon().isNull());
+
+    const std::vector<Lugar> todos = lugares();
+    for (const Lugar& l : todos) {
+        QWidget* w = t.hijo(l.nombre);
+        ASSERT_NE(w, nullptr) << l.nombre.toStdString();
+        EXPECT_EQ(w->geometry(), QRect(px(l.left), px(l.top), px(l.width), px(l.height)))
+            << l.nombre.toStdString();
+    }
+    // The scoreboard's line, from (90, 705) to (2010, 705).
+    QWidget* linea = t.hijo("Line1");
+    ASSERT_NE(linea, nullptr);
+    EXPECT_EQ(linea->geometry().left(), 6);
+    EXPECT_EQ(linea->geometry().right(), 134);
+    EXPECT_EQ(linea->geometry().top(), 47);
+    EXPECT_EQ(linea->height(), 1);
+}
+
+TEST(VentanaMesa, LoQueTapaACadaCosa) {
+    MesaEnPantalla t;
+    // Banners over bubbles over the scoreboard over the trick over the trump
+    // over the computer hands over the markers and credits over the human's
+    // hand over the shapes and, last, the felt.
+    const QStringList de_delante_a_detras = {
+        "ganjuego", "ab20oros", "tanteo_nosotros", "sur", "oeste", "este", "norte",
+        "Shape3(0)", "Label2", "pinta", "tapa_iz(10)", "izquierda(10)", "mano1", "mano4",
+        "Label1(0)", "yo(10)", "yo(1)", "Shape2", "Shape4", "Shape6", "Shape1"};
+    for (int i = 1; i < de_delante_a_detras.size(); ++i)
+        EXPECT_GT(capa(t, de_delante_a_detras[i - 1]), capa(t, de_delante_a_detras[i]))
+            << de_delante_a_detras[i - 1].toStdString() << " over "
+            << de_delante_a_detras[i].toStdString();
+    // Each computer seat's backs cover all of its faces; a higher slot lies
+    // over a lower one.
+    for (const char* par : {"derecha tapa_de", "arriba tapa_ar", "izquierda tapa_iz"}) {
+        const QStringList nombres = QString(par).split(' ');
+        for (int i = 1; i <= 10; ++i) {
+            EXPECT_GT(capa(t, en(nombres[1].toLatin1(), 1)), capa(t, en(nombres[0].toLatin1(), i)));
+            if (i > 1) {
+                EXPECT_GT(capa(t, en(nombres[0].toLatin1(), i)),
+                          capa(t, en(nombres[0].toLatin1(), i - 1)));
+                EXPECT_GT(capa(t, en(nombres[1].toLatin1(), i)),
+                          capa(t, en(nombres[1].toLatin1(), i - 1)));
+            }
+        }
+    }
+    // The buttons lie over everything.
+    for (const char* b : {"barajar", "jugando", "recoger", "Command2", "ordenamelas"})
+        EXPECT_GT(capa(t, b), capa(t, "ganjuego"));
+}
+
+TEST(VentanaMesa, AlAbrirSoloElTapeteElMarcadorLosBotonesYLosCreditos) {
+    MesaEnPantalla t;
+    EXPECT_EQ(t.controles(), "barajar Command2");
+    // jugando and recoger are there, only disabled.
+    EXPECT_TRUE(t.se_ve(t.e().jugando));
+    EXPECT_TRUE(t.se_ve(t.e().recoger));
+    EXPECT_FALSE(t.se_ve(t.e().ordenamelas));
+    EXPECT_EQ(t.e().barajar->text(), "Barajar y Repartir");
+    EXPECT_EQ(t.e().jugando->text(), "La Mano");
+    EXPECT_EQ(t.e().recoger->text(), "Tantearse/recoger");
+    EXPECT_EQ(t.e().Command2->text(), "SALIR");
+    for (QLabel* n : {t.e().tanteo_nosotros, t.e().tanteo_ellos, t.e().juegos_nosotros,
+                      t.e().juegos_ellos}) {
+        EXPECT_TRUE(t.se_ve(n));
+        EXPECT_EQ(n->text(), "0");
+    }
+    for (const char* fijo : {"Shape1", "Shape2", "Shape5", "Shape6", "Label9(0)", "Label9(1)",
+                             "Label9(2)", "Label9(3)", "Line1", "Label1(0)", "Label1(1)"})
+        EXPECT_TRUE(t.se_ve(t.hijo(fijo))) << fijo;
+    EXPECT_EQ(qobject_cast<QLabel*>(t.hijo("Label9(2)"))->text(), "Nos.  Ellos");
+    EXPECT_FALSE(qobject_cast<QLabel*>(t.hijo("Label1(0)"))->text().isEmpty());
+
+    // No card, no trump, no marker, no announcement.
+    for (ImagenMesa* imagen : t.ventana.findChildren<ImagenMesa*>())
+        EXPECT_FALSE(t.se_ve(imagen)) << imagen->objectName().toStdString();
+    EXPECT_FALSE(t.se_ve(t.e().Label2));
+    EXPECT_FALSE(t.se_ve(t.e().Shape4));
+}
+
+TEST(VentanaMesa, UnaCartaBloqueadaSeVeIgualQueUnaJugable) {
+    MesaEnPantalla t;
+    ImagenMesa* carta = t.e().manos[yo][3];
+    carta->poner_dibujo(naipe_de_codigo(codigo_de(copas, rango_caballo)));
+    carta->show();
+    carta->setEnabled(true);
+    const QImage jugable = carta->grab().toImage();
+    carta->setEnabled(false);
+    const QImage bloqueada = carta->grab().toImage();
+    EXPECT_EQ(jugable, bloqueada);
+    // And a click on it does nothing.
+    t.m().manos[yo][3] = Imagen{carta->dibujo(), codigo_de(copas, rango_caballo), true, false};
+    MesaEnPantalla::pulsar(carta);
+    EXPECT_EQ(t.m().palo[yo], 0);
+}

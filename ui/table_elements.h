@@ -1,0 +1,38 @@
+// The widgets of the table window, one for each element the game touches,
+// named as the table names them. The window builds them; the view writes the
+// table's state into them.
+#pragma once
+
+#include "core/announcements.h"
+
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace quimbel {
+
+class ImagenMesa;
+
+struct ElementosMesa {
+    ImagenMesa* manos[5][11] = {}; // derecha(i), arriba(i), izquierda(i), yo(i)
+    ImagenMesa* tapas[4][11] = {}; // tapa_de(i), tapa_ar(i), tapa_iz(i)
+    ImagenMesa* centro[5] = {};    // oeste, norte, este, sur
+    ImagenMesa* pinta = nullptr;
+    QLabel* Label2 = nullptr;
+    QWidget* Shape4 = nullptr;
+    ImagenMesa* mano_marcador[5] = {}; // mano1 ... mano4
+    ImagenMesa* anuncios[num_anuncios] = {};
+
+    QPushButton* barajar = nullptr;
+    QPushButton* jugando = nullptr;
+    QPushButton* recoger = nullptr;
+    QPushButton* Command2 = nullptr;
+    QPushButton* ordenamelas = nullptr;
+
+    QLabel* tanteo_nosotros = nullptr;
+    QLabel* tanteo_ellos = nullptr;
+    QLabel* juegos_nosotros = nullptr;
+    QLabel* juegos_ellos = nullptr;
+};
+
+} // namespace quimbel

@@ -1,0 +1,71 @@
+// The table window `mesa`: the whole game is played here. It owns the table's
+// state, builds every element at its place, and hands each press of a button
+// or click on a card to the game, through the controls that let a handler run
+// only when its button or card can act.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+
+#include "core/controls.h"
+#include "core/random_source.h"
+#include "core/table.h"
+#include "ui/picture_store.h"
+#include "ui/qt_platform.h"
+#include "ui/table_elements.h"
+#include "ui/table_view.h"
+
+namespace quimbel {
+
+struct OpcionesMesa {
+    IntervalosPausa pausas;
+    // The random source; the clock's when none is given.
+    FuenteAzar* azar = nullptr;
+    // How the program ends; by default it leaves the event loop.
+    std::function<void()> salida;
+};
+
+class VentanaMesa : public QWidget {
+    Q_OBJECT
+
+public:
+    // Creating the window loads the table (Form_Load, with its short pause),
+    // as the old window did before it was first shown.
+    explicit VentanaMesa(OpcionesMesa opciones = {}, QWidget* padre = nullptr);
+    ~VentanaMesa() override;
+
+    Mesa& mesa() { return mesa_; }
+    PlataformaQt& plataforma() { return plataforma_; }
+    const ElementosMesa& elementos() const { return e_; }
+    bool terminado() const { return plataforma_.terminado(); }
+
+protected:
+    // The window manager's close button ends the game exactly as SALIR does.
+    void closeEvent(QCloseEvent* e) override;
+
+private:
+    void construir();
+    void construir_fondo();
+    void construir_manos_yo_y_creditos();
+    void construir_manos_maquina();
+    void construir_pinta();
+    void construir_centro();
+    void construir_tanteo();
+    void construir_marcador();
+    void construir_anuncios();
+    void construir_botones();
+    void enlazar();
+
+    void pulsar_boton(Control c);
+    void pulsar_yo(int indice);
+    void refrescar();
+
+    std::unique_ptr<FuenteAzar> azar_propio_;
+    PlataformaQt plataforma_;
+    Mesa mesa_;
+    AlmacenDibujos almacen_;
+    ElementosMesa e_;
+    VistaMesa vista_;
+};
+
+} // namespace quimbel
