@@ -14,25 +14,6 @@ using Seguir = MesaDeJugadores;
 
 } // namespace
 
-TEST_F(Seguir, MirarFalloKeepsTheHighestSeatThatTrumped) {
-    pinta(bastos);
-    sale(izquierda, cuatro(copas));
-    mirar_fallo(m);
-    EXPECT_EQ(m.hay_fallo, SiNo::no);
-
-    echa(yo, sota(bastos));
-    echa(derecha, rey(bastos)); // the better trump, but a lower seat
-    mirar_fallo(m);
-    EXPECT_EQ(m.hay_fallo, SiNo::si);
-    EXPECT_EQ(m.quien_falla, yo);
-
-    limpiar_mesa(m);
-    sale(arriba, cuatro(bastos)); // trumps led: nobody trumps
-    echa(izquierda, rey(bastos));
-    mirar_fallo(m);
-    EXPECT_EQ(m.hay_fallo, SiNo::no);
-}
-
 // The follow-suit chain, link by link: As; Tres if its As cannot come; low
 // 2..6 beating the table; Caballo/Rey beating it; Tres if no opponent's As is
 // down; low; Caballo/Rey; Tres.

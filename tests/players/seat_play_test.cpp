@@ -44,21 +44,6 @@ TEST_F(Echar, TheCardGoesFromTheHandToTheTableAfterThePause) {
     for (int k : {arriba, izquierda, yo}) EXPECT_EQ(m.tag[k], 0);
 }
 
-TEST_F(Echar, EachSeatUsesItsOwnImagesAndLabels) {
-    for (int asiento : {arriba, izquierda}) {
-        mano(asiento, {siete(bastos), rey(espadas)});
-        m.indice = 1;
-        echar_carta(m, asiento);
-        EXPECT_TRUE(m.centro[asiento].visible);
-        EXPECT_FALSE(m.tapas[asiento][1].visible);
-        EXPECT_EQ(m.palo[asiento], bastos);
-        EXPECT_EQ(m.valor[asiento], 5);
-        EXPECT_EQ(m.cartas[asiento][bastos][1], 0);
-        EXPECT_EQ(m.cartas[asiento][espadas][2], rey(espadas));
-    }
-    EXPECT_FALSE(m.centro[derecha].visible);
-}
-
 TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
     m.quien_sale = yo; // nobody of these leads
     // Low cards of oros in slots 3 (Sota) and 7 (Dos): slot 3 goes.
