@@ -58,7 +58,8 @@ inline ::testing::AssertionResult manos_cuadran(const Mesa& m) {
                            << ": array holds " << m.cartas[asiento][palo][i] << ", table shows "
                            << esperado;
             }
-            if (m.tapas[asiento][i].visible != carta.visible)
+            // A tute shows the declarer's cards face up for the rest of the deal.
+            if (m.tute_cantado == SiNo::no && m.tapas[asiento][i].visible != carta.visible)
                 return ::testing::AssertionFailure()
                        << nombre_asiento(asiento) << " slot " << i << ": back and face disagree";
         }
