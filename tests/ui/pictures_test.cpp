@@ -154,7 +154,7 @@ TEST(Dibujos, CadaBocadilloDiceLoSuyoYApuntaASuAsiento) {
 QImage hoja_de_contactos(qreal dpr) {
     const int hueco = 6;
     const QSize tam(12 * (tam_carta.width() + hueco) + 4 * (tam_bocadillo.width() + hueco),
-                    1200);
+                    1400);
     QImage hoja(tam * dpr, QImage::Format_ARGB32_Premultiplied);
     hoja.setDevicePixelRatio(dpr);
     hoja.fill(QColor(0, 128, 0));

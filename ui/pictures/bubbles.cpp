@@ -82,9 +82,9 @@ void pintar_bocadillo(QPainter& p, const QRectF& caja, const QString& texto, boo
     p.setBrush(QColor(relleno));
     p.drawPath(globo);
     // The letters inside the ellipse's inscribed rectangle.
-    const QRectF letras(cuerpo.center().x() - cuerpo.width() * 0.36,
-                        cuerpo.center().y() - cuerpo.height() * 0.34, cuerpo.width() * 0.72,
-                        cuerpo.height() * 0.68);
+    const QRectF letras(cuerpo.center().x() - cuerpo.width() * 0.4,
+                        cuerpo.center().y() - cuerpo.height() * 0.32, cuerpo.width() * 0.8,
+                        cuerpo.height() * 0.64);
     detalle::texto_ajustado(p, letras, texto, 30, QColor(pal::blanco), QColor(borde), 3);
     p.restore();
 }

@@ -37,7 +37,8 @@ struct Pip {
 };
 
 // The traditional arrangements. Coins and cups stand in columns; swords and
-// cudgels are long and cross each other, or lean in pairs when there are many.
+// cudgels are long and cross each other, or stand in two
+// leaning columns when there are four or more.
 std::vector<Pip> disposicion(int palo, int n) {
     const bool largas = palo == espadas || palo == bastos;
     const qreal cx = ancho / 2, cy = alto / 2;
@@ -54,12 +55,12 @@ std::vector<Pip> disposicion(int palo, int n) {
             return {{18, 22, 15 * g, 0}, {42, 22, 15 * g, 0}, {cx, cy, 15 * g, 0},
                     {18, 59, 15 * g, 0}, {42, 59, 15 * g, 0}};
         case 6:
-            return {{19, 21, 14 * g, 0}, {41, 21, 14 * g, 0}, {19, cy, 14 * g, 0},
-                    {41, cy, 14 * g, 0}, {19, 60, 14 * g, 0}, {41, 60, 14 * g, 0}};
+            return {{19, 22, 14 * g, 0}, {41, 22, 14 * g, 0}, {19, cy, 14 * g, 0},
+                    {41, cy, 14 * g, 0}, {19, 59, 14 * g, 0}, {41, 59, 14 * g, 0}};
         default:
-            return {{17, 20, 13 * g, 0}, {43, 20, 13 * g, 0}, {cx, 30, 13 * g, 0},
-                    {17, 42, 13 * g, 0}, {43, 42, 13 * g, 0}, {17, 62, 13 * g, 0},
-                    {43, 62, 13 * g, 0}};
+            return {{18, 22, 12.5 * g, 0}, {42, 22, 12.5 * g, 0}, {cx, 31.5, 12.5 * g, 0},
+                    {18, 41, 12.5 * g, 0}, {42, 41, 12.5 * g, 0}, {18, 60, 12.5 * g, 0},
+                    {42, 60, 12.5 * g, 0}};
         }
     }
     switch (n) {
@@ -67,17 +68,17 @@ std::vector<Pip> disposicion(int palo, int n) {
     case 2: return {{cx, cy, 58, -26}, {cx, cy, 58, 26}};
     case 3: return {{cx, cy, 56, -30}, {cx, cy, 56, 30}, {cx, cy, 56, 0}};
     case 4:
-        return {{19, cy, 52, -8}, {41, cy, 52, 8}, {cx - 3, cy, 56, -24}, {cx + 3, cy, 56, 24}};
+        return {{18, 24, 28, -12}, {42, 24, 28, 12}, {18, 57, 28, -12}, {42, 57, 28, 12}};
     case 5:
-        return {{17, cy, 50, -6}, {43, cy, 50, 6}, {cx, cy, 56, -26}, {cx, cy, 56, 26},
-                {cx, cy, 56, 0}};
+        return {{17, 23, 26, -12}, {43, 23, 26, 12}, {cx, cy, 26, 0},
+                {17, 58, 26, -12}, {43, 58, 26, 12}};
     case 6:
-        return {{19, 25, 26, -16}, {41, 25, 26, 16}, {19, cy, 26, -16},
-                {41, cy, 26, 16}, {19, 56, 26, -16}, {41, 56, 26, 16}};
+        return {{18, 22, 24, -12}, {42, 22, 24, 12}, {18, cy, 24, -12},
+                {42, cy, 24, 12}, {18, 59, 24, -12}, {42, 59, 24, 12}};
     default:
-        return {{17, 23, 24, -16}, {43, 23, 24, 16}, {cx, 31, 24, 0},
-                {17, 44, 24, -16}, {43, 44, 24, 16}, {17, 63, 24, -16},
-                {43, 63, 24, 16}};
+        return {{18, 22, 20, -12}, {42, 22, 20, 12}, {cx, 31.5, 20, 0},
+                {18, 41, 20, -12}, {42, 41, 20, 12}, {18, 60, 20, -12},
+                {42, 60, 20, 12}};
     }
 }
 

@@ -14,18 +14,19 @@ namespace {
 void pintar_icono(QPainter& p, int lado) {
     const qreal k = lado / 32.0;
     p.scale(k, k);
-    const QSizeF naipe(15, 21);
+    // The cards turn about a point below the icon, so the fan fills it.
+    const QSizeF naipe(16, 23);
     const int palos[] = {3, 2, 1};
-    const qreal giros[] = {-24, 0, 24};
+    const qreal giros[] = {-22, 0, 22};
     for (int i = 0; i < 3; ++i) {
         p.save();
-        p.translate(16, 29);
+        p.translate(16, 40);
         p.rotate(giros[i]);
-        const QRectF r(-naipe.width() / 2, -naipe.height() - 4, naipe.width(), naipe.height());
-        p.setPen(QPen(QColor(pal::negro), 1.0 / k < 0.8 ? 0.8 : 1.0));
+        const QRectF r(-naipe.width() / 2, -naipe.height() - 14.5, naipe.width(), naipe.height());
+        p.setPen(QPen(QColor(pal::negro), 1.0));
         p.setBrush(QColor(pal::blanco));
         p.drawRoundedRect(r, 2, 2);
-        pintar_pinta(p, palos[i], r.center(), palos[i] == 1 ? 11 : 15);
+        pintar_pinta(p, palos[i], r.center(), palos[i] == 1 ? 12 : 18);
         p.restore();
     }
 }

@@ -2,7 +2,6 @@
 
 #include <QFontMetricsF>
 #include <QPainterPath>
-#include <QTextLayout>
 
 #include <map>
 #include <utility>
@@ -43,36 +42,48 @@ QFont fuente(int pixeles, bool negrita, bool cursiva) {
 
 namespace {
 
-// Breaks `texto` into lines no wider than `ancho` at the word boundaries.
-QStringList partir(const QString& texto, const QFontMetricsF& fm, qreal ancho) {
-    QStringList lineas;
-    QString actual;
-    for (const QString& palabra : texto.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString prueba = actual.isEmpty() ? palabra : actual + QLatin1Char(' ') + palabra;
-        if (!actual.isEmpty() && fm.horizontalAdvance(prueba) > ancho) {
-            lineas << actual;
-            actual = palabra;
-        } else {
-            actual = prueba;
+// The best way to lay `palabras` out in lines no wider than `ancho`: the
+// fewest lines, and among those the most even ones. Empty when even the
+// longest word does not fit. Our texts are a few words long, so every split
+// is tried.
+QStringList repartir(const QStringList& palabras, const QFontMetricsF& fm, qreal ancho) {
+    const int n = palabras.size();
+    if (n == 0 || n > 12) return palabras;
+    QStringList mejor;
+    qreal mejor_ancho = 0;
+    for (unsigned cortes = 0; cortes < (1u << (n - 1)); ++cortes) {
+        QStringList lineas{palabras[0]};
+        for (int i = 1; i < n; ++i) {
+            if (cortes & (1u << (i - 1)))
+                lineas << palabras[i];
+            else
+                lineas.back() += QLatin1Char(' ') + palabras[i];
+        }
+        qreal mas_ancha = 0;
+        for (const QString& l : lineas) mas_ancha = std::max(mas_ancha, fm.horizontalAdvance(l));
+        if (mas_ancha > ancho) continue;
+        if (mejor.isEmpty() || lineas.size() < mejor.size() ||
+            (lineas.size() == mejor.size() && mas_ancha < mejor_ancho)) {
+            mejor = lineas;
+            mejor_ancho = mas_ancha;
         }
     }
-    if (!actual.isEmpty()) lineas << actual;
-    return lineas;
+    return mejor;
 }
 
 } // namespace
 
 void texto_ajustado(QPainter& p, const QRectF& caja, const QString& texto, int max_pixeles,
                     QColor relleno, QColor borde, qreal grosor_borde, bool cursiva) {
+    const QStringList palabras = texto.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     for (int px = max_pixeles; px >= 4; --px) {
         const QFont f = fuente(px, true, cursiva);
         const QFontMetricsF fm(f);
-        const QStringList lineas = partir(texto, fm, caja.width());
-        qreal mas_ancha = 0;
-        for (const QString& l : lineas) mas_ancha = std::max(mas_ancha, fm.horizontalAdvance(l));
+        QStringList lineas = repartir(palabras, fm, caja.width());
         const qreal alto_linea = fm.ascent() + fm.descent() * 0.3;
+        if (px > 4 && (lineas.isEmpty() || alto_linea * lineas.size() > caja.height())) continue;
+        if (lineas.isEmpty()) lineas = palabras;
         const qreal alto = alto_linea * lineas.size();
-        if ((mas_ancha > caja.width() || alto > caja.height()) && px > 4) continue;
 
         QPainterPath camino;
         qreal y = caja.center().y() - alto / 2 + fm.ascent();

@@ -103,12 +103,12 @@ void pintar_empezar(QPainter& p) {
     p.setClipPath(redondo);
     pintar_mesa_en_juego(p, caja.adjusted(8, 12, -8, -12));
     // The words on a red ribbon across the lower half.
-    const QRectF cinta(0, caja.height() * 0.56, caja.width(), 40);
+    const QRectF cinta(0, caja.height() * 0.54, caja.width(), 46);
     p.fillRect(cinta, QColor(pal::rojo));
     p.setPen(QPen(QColor(pal::amarillo), 1.5));
     p.drawLine(cinta.topLeft(), cinta.topRight());
     p.drawLine(cinta.bottomLeft(), cinta.bottomRight());
-    detalle::texto_ajustado(p, cinta.adjusted(14, 2, -14, -2), texto_empezar, 20,
+    detalle::texto_ajustado(p, cinta.adjusted(12, 3, -12, -3), texto_empezar, 22,
                             QColor(pal::blanco), QColor(pal::rojo_oscuro), 3);
     p.restore();
     // The bubble of a 20 being sung, at the top.

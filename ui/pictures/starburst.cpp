@@ -37,14 +37,15 @@ void pintar_estrella(QPainter& p, const QRectF& caja) {
     p.setPen(QPen(QColor(pal::rojo_oscuro), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
     p.setBrush(QColor(pal::rojo));
     p.drawPolygon(estrella(fuera, 16, 0.72));
-    const QRectF dentro(fuera.center().x() - fuera.width() * 0.3,
-                        fuera.center().y() - fuera.height() * 0.3, fuera.width() * 0.6,
-                        fuera.height() * 0.6);
     p.setPen(QPen(QColor(pal::amarillo), 2));
     p.setBrush(Qt::NoBrush);
-    p.drawPolygon(estrella(dentro.adjusted(-24, -18, 24, 18), 16, 0.78));
-    detalle::texto_ajustado(p, dentro.adjusted(-6, 0, 6, 0), texto_estrella(), 44,
-                            QColor(pal::amarillo), QColor(pal::rojo_oscuro), 4);
+    const qreal w = fuera.width(), h = fuera.height();
+    p.drawPolygon(estrella(fuera.adjusted(w * 0.06, h * 0.06, -w * 0.06, -h * 0.06), 16, 0.74));
+    // The words on one line, as large as the inner star allows.
+    const QRectF letras(fuera.center().x() - w * 0.34, fuera.center().y() - h * 0.22, w * 0.68,
+                        h * 0.44);
+    detalle::texto_ajustado(p, letras, texto_estrella(), 44, QColor(pal::amarillo),
+                            QColor(pal::rojo_oscuro), 4);
     p.restore();
 }
 

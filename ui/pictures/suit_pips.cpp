@@ -21,21 +21,21 @@ void moneda(QPainter& p, qreal s) {
     p.setPen(trazo(pal::oro_oscuro, std::max(1.0, s * 0.09), s));
     p.setBrush(QColor(pal::amarillo));
     p.drawEllipse(QPointF(0, 0), 0.46, 0.46);
-    // An inner ring and a small red flower in the middle.
+    // An inner ring and a small red rosette in the middle.
     p.setPen(trazo(pal::oro_oscuro, std::max(0.8, s * 0.04), s));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QPointF(0, 0), 0.3, 0.3);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(pal::rojo));
-    if (s >= 14) {
-        for (int i = 0; i < 4; ++i) {
+    if (s >= 20) {
+        for (int i = 0; i < 8; ++i) {
             p.save();
-            p.rotate(45 + 90 * i);
-            p.drawEllipse(QPointF(0, -0.1), 0.06, 0.1);
+            p.rotate(45 * i);
+            p.drawEllipse(QPointF(0, -0.17), 0.04, 0.04);
             p.restore();
         }
     }
-    p.drawEllipse(QPointF(0, 0), 0.08, 0.08);
+    p.drawEllipse(QPointF(0, 0), 0.09, 0.09);
 }
 
 void copa(QPainter& p, qreal s) {
@@ -107,6 +107,32 @@ void espada(QPainter& p, qreal s) {
 void basto(QPainter& p, qreal s) {
     const qreal ancho = std::max(0.13, 3.2 / s); // half width at the thick end
     const qreal mango = ancho * 0.45;
+    const auto mitad_en = [&](qreal y) { return mango + (ancho - mango) * (0.5 - y) / 0.86; };
+    const QPen borde = trazo(pal::verde_oscuro, std::max(0.8, s * 0.03), s);
+
+    // Knots: the stubs of cut twigs, sticking out and up on alternate sides,
+    // their cut ends brown. Drawn first so the club's outline closes over them.
+    const int nudos = s >= 40 ? 4 : s >= 20 ? 3 : 2;
+    const qreal largo = std::max(0.12, 2.6 / s), grueso = std::max(0.05, 1.3 / s);
+    QList<QLineF> cortes;
+    for (int i = 0; i < nudos; ++i) {
+        const qreal y = -0.28 + (i + 0.5) * (0.72 / nudos);
+        const qreal lado = (i % 2 == 0) ? -1 : 1;
+        const QPointF raiz(lado * mitad_en(y) * 0.6, y + 0.04);
+        const QPointF punta(lado * (mitad_en(y) + largo * 0.8), y - largo * 0.7);
+        QPainterPath rama;
+        const QLineF eje(raiz, punta);
+        const QPointF n = eje.normalVector().unitVector().p2() - eje.p1();
+        rama.moveTo(raiz + n * grueso);
+        rama.lineTo(punta + n * grueso * 0.8);
+        rama.lineTo(punta - n * grueso * 0.8);
+        rama.lineTo(raiz - n * grueso);
+        rama.closeSubpath();
+        p.setPen(borde);
+        p.setBrush(QColor(pal::verde));
+        p.drawPath(rama);
+        cortes << QLineF(punta + n * grueso * 0.8, punta - n * grueso * 0.8);
+    }
     QPainterPath palo;
     palo.moveTo(-mango, 0.5);
     palo.lineTo(-ancho, -0.36);
@@ -114,22 +140,15 @@ void basto(QPainter& p, qreal s) {
     palo.quadTo(ancho, -0.5, ancho, -0.36);
     palo.lineTo(mango, 0.5);
     palo.closeSubpath();
-    p.setPen(trazo(pal::verde_oscuro, std::max(0.8, s * 0.03), s));
+    p.setPen(borde);
     p.setBrush(QColor(pal::verde));
     p.drawPath(palo);
-    // Brown knots where twigs were cut, alternating on both sides.
-    p.setPen(trazo(pal::marron, std::max(0.6, s * 0.02), s));
-    p.setBrush(QColor(pal::marron));
-    const int nudos = s >= 30 ? 4 : 3;
-    for (int i = 0; i < nudos; ++i) {
-        const qreal y = -0.3 + i * (0.7 / nudos);
-        const qreal mitad = mango + (ancho - mango) * (0.5 - y) / 0.86;
-        const qreal lado = (i % 2 == 0) ? -1 : 1;
-        p.drawEllipse(QPointF(lado * mitad * 0.95, y), ancho * 0.45, std::max(0.025, 0.8 / s));
-    }
-    // The cut end of the handle.
-    p.setPen(Qt::NoPen);
-    p.drawRect(QRectF(-mango, 0.44, mango * 2, 0.06));
+    // The bark's brown grain down the club, and the cut ends.
+    p.setPen(trazo(pal::marron, std::max(0.7, s * 0.025), s));
+    if (s >= 20) p.drawLine(QPointF(ancho * 0.35, -0.4), QPointF(mango * 0.3, 0.42));
+    p.setPen(trazo(pal::marron, std::max(1.2, s * 0.045), s));
+    for (const QLineF& c : cortes) p.drawLine(c);
+    p.drawLine(QPointF(-mango * 0.8, 0.48), QPointF(mango * 0.8, 0.48));
 }
 
 } // namespace
