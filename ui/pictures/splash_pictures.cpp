@@ -8,6 +8,7 @@
 #include "ui/pictures/pictures.h"
 #include "ui/pictures/render.h"
 
+#include <QFontMetricsF>
 #include <QPainterPath>
 
 namespace quimbel::dibujos {
@@ -39,20 +40,33 @@ void naipe_pequeno(QPainter& p, int naipe, QPointF c, qreal escala, qreal grados
 
 void pintar_logo(QPainter& p) {
     const QRectF caja(QPointF(0, 0), QSizeF(tam_logo));
-    QFont f = detalle::fuente(52, true, true);
-    f.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+    const QFont f = detalle::fuente(60, true, true);
+    // The letters one by one along a gentle arch, the middle ones raised.
     QPainterPath letras;
-    letras.addText(0, 0, f, nombre_producto);
+    const QFontMetricsF fm(f);
+    const qreal total = fm.horizontalAdvance(nombre_producto);
+    qreal x = 0;
+    for (const QChar letra : nombre_producto) {
+        const qreal avance = fm.horizontalAdvance(letra);
+        const qreal t = (x + avance / 2) / total - 0.5; // -0.5 .. 0.5
+        QPainterPath una;
+        una.addText(-avance / 2, 0, f, QString(letra));
+        QTransform giro;
+        giro.translate(x + avance / 2, -60 * (0.25 - t * t));
+        giro.rotate(t * 24);
+        letras.addPath(giro.map(una));
+        x += avance;
+    }
     // Fit the word in the box, a little stretched upward like word art.
     const QRectF r = letras.boundingRect();
-    const qreal sx = (caja.width() - 10) / r.width(), sy = (caja.height() - 10) / r.height();
     QTransform t;
-    t.translate(5, 5);
-    t.scale(sx, sy);
+    t.translate(4, 4);
+    t.scale((caja.width() - 11) / r.width(), (caja.height() - 11) / r.height());
     t.translate(-r.left(), -r.top());
     letras = t.map(letras);
+    letras.setFillRule(Qt::WindingFill);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(pal::rojo_oscuro));
+    p.setBrush(QColor(pal::negro));
     p.drawPath(letras.translated(3, 3));
     p.setPen(QPen(QColor(pal::amarillo), 4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
