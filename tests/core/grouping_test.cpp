@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/controls.h"
-#include "core/grouping.h"
 #include "support/headless_table.h"
 
 using namespace quimbel;
@@ -63,24 +62,4 @@ TEST(Agrupar, AMissingSuitIsSkippedAndAllTenImagesAreRefilled) {
     recien_repartida(m, {31, 2, 35, 29, 9, 22, 33, 4, 21, 40});
     pulsar(m, Control::ordenamelas);
     EXPECT_EQ(codigos_yo(m), (std::vector<int>{2, 9, 4, 29, 22, 21, 31, 35, 33, 40}));
-}
-
-TEST(Agrupar, AgruparPaloFindsThePictureOfEveryCode) {
-    prueba::MesaDePrueba t;
-    Mesa& m = t.m;
-    for (int codigo = 1; codigo <= 40; ++codigo) {
-        m.paso_palo = palo_de_codigo(codigo) - 1;
-        m.sorteo = codigo;
-        agrupar_palo(m);
-        EXPECT_EQ(naipe_codigo(m.encontrado), codigo);
-        EXPECT_EQ(m.sorteo, rango_de_codigo(codigo));
-    }
-    m.paso_palo = 3;
-    m.sorteo = 40;
-    agrupar_palo(m);
-    EXPECT_EQ(m.encontrado, 31);
-    m.paso_palo = 0;
-    m.sorteo = 1;
-    agrupar_palo(m);
-    EXPECT_EQ(m.encontrado, 2);
 }
