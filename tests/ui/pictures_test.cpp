@@ -198,7 +198,7 @@ QImage hoja_de_contactos(qreal dpr) {
     // The first cards again at four times their size, to judge the detail.
     const int ancho4 = tam_carta.width() * 4 / 2;
     x = tam_reglas.width() + 2 * hueco;
-    for (int n : {1, 12, 28, 39, 8, 19, 30, 40}) {
+    for (int n : {1, 12, 28, 31, 8, 19, 39, 40}) {
         p.drawPixmap(QRect(x, y, ancho4, tam_carta.height() * 2), carta(n, dpr * 4));
         x += ancho4 + hueco;
         if (x > tam.width() - ancho4) {

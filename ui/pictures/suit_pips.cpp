@@ -113,7 +113,7 @@ void basto(QPainter& p, qreal s) {
     // Knots: the stubs of cut twigs, sticking out and up on alternate sides,
     // their cut ends brown. Drawn first so the club's outline closes over them.
     const int nudos = s >= 40 ? 4 : s >= 20 ? 3 : 2;
-    const qreal largo = std::max(0.12, 2.6 / s), grueso = std::max(0.05, 1.3 / s);
+    const qreal largo = std::max(0.085, 2.6 / s), grueso = std::max(0.055, 1.3 / s);
     QList<QLineF> cortes;
     for (int i = 0; i < nudos; ++i) {
         const qreal y = -0.28 + (i + 0.5) * (0.72 / nudos);
