@@ -143,8 +143,13 @@ void Presentacion::Timer2_Timer() {
 }
 
 void Presentacion::Picture2_Click() {
+    // Loading the table pauses with the events still flowing, and the splash
+    // is still on screen then: a second click must not open a second table.
+    if (abriendo_mesa_) return;
+    abriendo_mesa_ = true;
     if (abrir_mesa_) abrir_mesa_();
     hide();
+    abriendo_mesa_ = false;
 }
 
 void Presentacion::showEvent(QShowEvent* e) {

@@ -104,6 +104,7 @@ private:
     static void colocar(QWidget* w, const CajaTwips& caja);
 
     std::function<void()> abrir_mesa_;
+    bool abriendo_mesa_ = false;
 
     CajaTwips image2_{4890, 45, 2250, 1005};
     CajaTwips image1_{1815, 1080, 8400, 7080};

@@ -142,6 +142,21 @@ TEST(Presentacion, SoloPicture2AbreLaMesaEstéDondeEsté) {
     EXPECT_FALSE(s.ventana.isVisible());
 }
 
+TEST(Presentacion, OtroClicMientrasCargaLaMesaNoAbreOtra) {
+    // The table's load pauses with the events flowing: a click then arrives
+    // inside the first one.
+    int mesas = 0;
+    Presentacion* ventana = nullptr;
+    Presentacion splash{[&] {
+        if (++mesas == 1) ventana->Picture2_Click();
+    }};
+    ventana = &splash;
+    splash.show();
+    splash.Picture2_Click();
+    EXPECT_EQ(mesas, 1);
+    EXPECT_FALSE(splash.isVisible());
+}
+
 TEST(Presentacion, OcultaDejaDeAnimarYElTecladoTambiénEmpieza) {
     int mesas = 0;
     Presentacion con_teclado{[&] { ++mesas; }};
