@@ -1,8 +1,8 @@
 #include "tools/bench.h"
 
-#include <chrono>
 #include <cinttypes>
 #include <cstdio>
+#include <ctime>
 
 #include "core/controls.h"
 #include "core/deal.h"
@@ -21,7 +21,7 @@ constexpr std::uint64_t fnv_primo = 0x100000001b3ULL;
 // Pauses take no time and messages go nowhere; only the cards put on the
 // table and the match banners are counted.
 class PlataformaBench final : public Plataforma {
-public:
+  public:
     void pausa_corta() override {}
     void pausa_larga() override {}
     void pitido() override {}
@@ -49,6 +49,21 @@ bool jugar_primera_aceptada(Mesa& m) {
     return false;
 }
 
+// One whole deal, from barajar until barajar can act again: after the tenth
+// trick, a tute, or the end of the match. Returns what could not be pressed,
+// or nullptr.
+const char* jugar_reparto(Mesa& m, std::uint64_t& bazas) {
+    if (!pulsar(m, Control::barajar)) return "barajar could not be pressed";
+    if (!pulsar(m, Control::ordenamelas)) return "ordenamelas could not be pressed";
+    do {
+        if (!pulsar(m, Control::jugando)) return "jugando could not be pressed";
+        if (!jugar_primera_aceptada(m)) return "no card of the human was accepted";
+        if (!pulsar(m, Control::recoger)) return "recoger could not be pressed";
+        ++bazas;
+    } while (!m.barajar.activo());
+    return nullptr;
+}
+
 } // namespace
 
 MedidaBench correr_bench(std::uint64_t repartos, std::uint64_t semilla) {
@@ -57,26 +72,18 @@ MedidaBench correr_bench(std::uint64_t repartos, std::uint64_t semilla) {
     Mesa m(plataforma, azar);
     MedidaBench medida;
 
-    auto inicio = std::chrono::steady_clock::now();
+    // The processor time of this process, not the wall clock: the machine is
+    // shared, and the figure is the speed of one core running the game.
+    const std::clock_t inicio = std::clock();
     Form_Load(m);
-    auto fallo = [&](const char* que) {
-        medida.fallo = std::string(que) + " in deal " + std::to_string(medida.repartos + 1);
-    };
     while (medida.repartos < repartos) {
-        if (!pulsar(m, Control::barajar)) return fallo("barajar could not be pressed"), medida;
-        if (!pulsar(m, Control::ordenamelas))
-            return fallo("ordenamelas could not be pressed"), medida;
-        // A deal ends when barajar can act again: after the tenth trick, a
-        // tute, or the end of the match.
-        do {
-            if (!pulsar(m, Control::jugando)) return fallo("jugando could not be pressed"), medida;
-            if (!jugar_primera_aceptada(m)) return fallo("no card of the human was accepted"), medida;
-            if (!pulsar(m, Control::recoger)) return fallo("recoger could not be pressed"), medida;
-            ++medida.bazas;
-        } while (!m.barajar.activo());
+        if (const char* fallo = jugar_reparto(m, medida.bazas)) {
+            medida.fallo = std::string(fallo) + " in deal " + std::to_string(medida.repartos + 1);
+            return medida;
+        }
         ++medida.repartos;
     }
-    medida.segundos = std::chrono::duration<double>(std::chrono::steady_clock::now() - inicio).count();
+    medida.segundos = static_cast<double>(std::clock() - inicio) / CLOCKS_PER_SEC;
     medida.firma = plataforma.firma;
     medida.partidas = plataforma.partidas;
     return medida;

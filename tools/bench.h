@@ -16,7 +16,7 @@ struct MedidaBench {
     std::uint64_t partidas = 0;
     std::uint64_t firma = 0; // FNV-1a, one byte per card put on the table: its code
     double segundos = 0;
-    std::string fallo;       // non-empty when the table stopped answering
+    std::string fallo; // non-empty when the table stopped answering
 };
 
 MedidaBench correr_bench(std::uint64_t repartos, std::uint64_t semilla);

@@ -26,7 +26,9 @@ void anotar(std::string& lista, const char* parte) {
     lista += parte;
 }
 
-bool activa(const Imagen& i) { return i.visible && i.enabled; }
+bool activa(const Imagen& i) {
+    return i.visible && i.enabled;
+}
 
 std::string que_cartas(const std::vector<int>& codigos) {
     std::string s;
@@ -46,9 +48,9 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     f.pinta = m.pinta;
     std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
     std::memcpy(f.palos, m.palos, sizeof f.palos);
-    int numeros[8] = {m.quien_sale, m.turno_mano,      m.baza_numero,
-                      m.gana_baza,  m.la_salida,       m.la_pinta,
-                      m.ultima_nosotros, static_cast<int>(m.tute_cantado)};
+    int numeros[8] = {
+        m.quien_sale, m.turno_mano, m.baza_numero,     m.gana_baza,
+        m.la_salida,  m.la_pinta,   m.ultima_nosotros, static_cast<int>(m.tute_cantado)};
     std::memcpy(f.numeros, numeros, sizeof f.numeros);
     std::memcpy(f.cantado, m.cantado, sizeof f.cantado);
     std::memcpy(f.salidas, m.salidas, sizeof f.salidas);
@@ -137,7 +139,8 @@ std::string revisar_manos(const Mesa& m, const std::array<bool, 5>& destapado) {
         for (int i = 1; i <= 10; ++i) {
             const Imagen& img = m.manos[s][i];
             std::string hueco = asiento + "(" + std::to_string(i) + ")";
-            if (img.visible && (img.dibujo < 1 || img.dibujo > 40 || naipe_codigo(img.dibujo) != img.tag))
+            if (img.visible &&
+                (img.dibujo < 1 || img.dibujo > 40 || naipe_codigo(img.dibujo) != img.tag))
                 return hueco + " shows a face that is not its Tag " + std::to_string(img.tag);
             if (img.visible && m.palos[s][i] != palo_de_codigo(img.tag))
                 return "the suit-number array of " + hueco + " does not match its card";
@@ -171,8 +174,8 @@ std::string revisar_manos(const Mesa& m, const std::array<bool, 5>& destapado) {
     std::sort(en_arrays.begin(), en_arrays.end());
     std::sort(en_imagenes.begin(), en_imagenes.end());
     if (en_arrays != en_imagenes)
-        return "the human's arrays hold {" + que_cartas(en_arrays) + "} but his visible cards are {" +
-               que_cartas(en_imagenes) + "}";
+        return "the human's arrays hold {" + que_cartas(en_arrays) +
+               "} but his visible cards are {" + que_cartas(en_imagenes) + "}";
     return {};
 }
 
@@ -206,8 +209,8 @@ std::string revisar_botones(const Mesa& m) {
     return "the controls are in no state of the turn driver: barajar=" + std::to_string(barajar) +
            " ordenamelas=" + std::to_string(agrupar) + "/" + std::to_string(m.ordenamelas.enabled) +
            " jugando=" + std::to_string(jugando) + " recoger=" + std::to_string(recoger) +
-           " SALIR=" + std::to_string(m.Command2.activo()) + " cards=" +
-           std::to_string(cartas_activas) + "/" + std::to_string(cartas_visibles);
+           " SALIR=" + std::to_string(m.Command2.activo()) +
+           " cards=" + std::to_string(cartas_activas) + "/" + std::to_string(cartas_visibles);
 }
 
 } // namespace quimbel::sim

@@ -2,7 +2,8 @@
 //
 //   quimbel-sim script                                    a script on stdin, its trace on stdout
 //   quimbel-sim bench [--deals N] [--seed S]              whole deals per second, and the signature
-//   quimbel-sim soak [--scripts N] [--deals D] [--seed S] random scripts, checked after every command
+//   quimbel-sim soak [--scripts N] [--deals D] [--seed S] random scripts, checked after every
+//   command
 #include <cstdio>
 #include <iostream>
 #include <span>
@@ -16,10 +17,9 @@
 
 namespace {
 
-constexpr const char* uso =
-    "usage: quimbel-sim script < SCRIPT\n"
-    "       quimbel-sim bench [--deals N] [--seed S]\n"
-    "       quimbel-sim soak [--scripts N] [--deals D] [--seed S]\n";
+constexpr const char* uso = "usage: quimbel-sim script < SCRIPT\n"
+                            "       quimbel-sim bench [--deals N] [--seed S]\n"
+                            "       quimbel-sim soak [--scripts N] [--deals D] [--seed S]\n";
 
 void escribir(std::string& texto) {
     std::fwrite(texto.data(), 1, texto.size(), stdout);
@@ -28,8 +28,9 @@ void escribir(std::string& texto) {
 
 int script(std::span<char* const> argumentos) {
     if (!argumentos.empty()) {
-        std::fprintf(stderr, "quimbel-sim script: unexpected argument \"%s\" (the script is read "
-                             "from standard input)\n",
+        std::fprintf(stderr,
+                     "quimbel-sim script: unexpected argument \"%s\" (the script is read "
+                     "from standard input)\n",
                      argumentos[0]);
         return 2;
     }

@@ -11,7 +11,9 @@ namespace {
 constexpr std::array<std::string_view, 5> nombres_boton = {"barajar", "ordenamelas", "jugando",
                                                            "recoger", "Command2"};
 
-bool es_blanco(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool es_blanco(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 std::vector<std::string_view> palabras(std::string_view linea) {
     std::vector<std::string_view> salida;
@@ -50,7 +52,9 @@ std::string entre_comillas(std::string_view palabra) {
 
 } // namespace
 
-std::string_view nombre_boton(Control c) { return nombres_boton[static_cast<int>(c)]; }
+std::string_view nombre_boton(Control c) {
+    return nombres_boton[static_cast<int>(c)];
+}
 
 std::string texto_orden(const Orden& orden) {
     switch (orden.tipo) {
@@ -80,7 +84,8 @@ LineaLeida leer_linea(std::string_view linea) {
         if (!leer_entero(p[1], l.leida.semilla, desborda))
             return fallo("seed " + entre_comillas(p[1]) + " is not a number");
         if (desborda)
-            return fallo("seed " + std::string(p[1]) + " is out of range (0 to 18446744073709551615)");
+            return fallo("seed " + std::string(p[1]) +
+                         " is out of range (0 to 18446744073709551615)");
     } else if (orden == "press") {
         l.leida.tipo = TipoOrden::press;
         if (p.size() < 2) return fallo("press needs a button");

@@ -15,9 +15,9 @@ enum class TipoOrden { seed, load, press, click };
 
 struct Orden {
     TipoOrden tipo = TipoOrden::load;
-    std::uint64_t semilla = 0;         // seed
-    Control boton = Control::barajar;  // press
-    int carta = 0;                     // click: the image yo(carta), 1..10
+    std::uint64_t semilla = 0;        // seed
+    Control boton = Control::barajar; // press
+    int carta = 0;                    // click: the image yo(carta), 1..10
 };
 
 // The button's name in a script: "barajar", "ordenamelas", "jugando",

@@ -18,7 +18,7 @@ namespace quimbel::sim {
 
 // Hears the table's notices besides the trace (the soak's checks listen here).
 class Oyente {
-public:
+  public:
     virtual ~Oyente() = default;
     virtual void carta_puesta(int /*asiento*/, int /*codigo*/) {}
     virtual void anuncio_mostrado(Anuncio) {}
@@ -28,7 +28,7 @@ public:
 enum class Resultado { hecho, ignorado, salir };
 
 class Conductor final : private Plataforma {
-public:
+  public:
     explicit Conductor(Traza& traza, Oyente* oyente = nullptr);
 
     // What is wrong with running this command now (a second load, a press or a
@@ -40,7 +40,7 @@ public:
     const Mesa& mesa() const { return mesa_; }
     bool cargada() const { return cargada_; }
 
-private:
+  private:
     void pausa_corta() override {}
     void pausa_larga() override {}
     void pitido() override {}

@@ -19,13 +19,13 @@ namespace {
 
 // The soak's own choices, apart from the game's draws.
 class Dado {
-public:
+  public:
     explicit Dado(std::uint64_t semilla) : estado_(semilla) {}
     std::uint64_t siguiente() { return splitmix64(estado_); }
     int hasta(int n) { return static_cast<int>(siguiente() % static_cast<std::uint64_t>(n)); }
     bool una_de(int n) { return hasta(n) == 0; }
 
-private:
+  private:
     std::uint64_t estado_;
 };
 
@@ -38,7 +38,7 @@ bool es_mensaje_del_juego(std::string_view texto) {
 
 // What the table announces during one command, and across the deal.
 class Vigia final : public Oyente {
-public:
+  public:
     explicit Vigia(const Mesa& m) : m_(m) {}
 
     void nuevo_reparto() {
@@ -118,7 +118,7 @@ public:
     Equipo equipo_tute = Equipo::ninguno;
     std::string fallo;
 
-private:
+  private:
     const Mesa& m_;
 };
 
@@ -128,10 +128,10 @@ struct Cuenta {
 
 // One random script, played as it is generated.
 class Partida {
-public:
+  public:
     Partida(std::uint64_t semilla, std::uint64_t repartos, std::string cabecera, Cuenta& cuenta)
-        : dado_(semilla), repartos_pedidos_(repartos), vigia_(conductor_.mesa()),
-          cuenta_(cuenta), guion_(std::move(cabecera)) {
+        : dado_(semilla), repartos_pedidos_(repartos), vigia_(conductor_.mesa()), cuenta_(cuenta),
+          guion_(std::move(cabecera)) {
         for (char c : guion_) lineas_ += c == '\n';
     }
 
@@ -144,7 +144,7 @@ public:
     long linea_fallo() const { return lineas_; }
     const std::string& que_fallo() const { return fallo_; }
 
-private:
+  private:
     enum class Intencion { avanzar, en_vano, salir };
     bool orden(const Orden& o, Intencion intencion);
     std::string revisar(const Orden& o, Intencion intencion, Resultado r, const Foto& antes,
@@ -179,7 +179,9 @@ Orden clic(int i) {
     return o;
 }
 
-bool carta_activa(const Mesa& m, int i) { return m.manos[yo][i].visible && m.manos[yo][i].enabled; }
+bool carta_activa(const Mesa& m, int i) {
+    return m.manos[yo][i].visible && m.manos[yo][i].enabled;
+}
 
 constexpr Control botones_del_juego[] = {Control::barajar, Control::ordenamelas, Control::jugando,
                                          Control::recoger};
@@ -292,7 +294,8 @@ std::string Partida::revisar(const Orden& o, Intencion intencion, Resultado r, c
     if (r == Resultado::ignorado) return "a control that could act was ignored";
 
     if (!vigia_.mensajes.empty()) {
-        if (o.tipo != TipoOrden::click) return "a message box during a press: " + vigia_.mensajes[0];
+        if (o.tipo != TipoOrden::click)
+            return "a message box during a press: " + vigia_.mensajes[0];
         if (vigia_.mensajes.size() > 1) return "two message boxes for one click";
         if (!es_mensaje_del_juego(vigia_.mensajes[0]))
             return "a message that is no refusal: \"" + vigia_.mensajes[0] + "\"";
@@ -302,7 +305,8 @@ std::string Partida::revisar(const Orden& o, Intencion intencion, Resultado r, c
     } else if (o.tipo == TipoOrden::click) {
         int codigo = antes.manos[yo][o.carta].tag;
         if (vigia_.puestas.empty() || vigia_.puestas[0] != std::pair{yo, codigo})
-            return "the accepted card " + std::to_string(codigo) + " was not put on the table first";
+            return "the accepted card " + std::to_string(codigo) +
+                   " was not put on the table first";
         if (m().manos[yo][o.carta].visible) return "the accepted card is still in the hand";
         int en_mesa = 0;
         for (int s = derecha; s <= yo; ++s) en_mesa += m().centro[s].visible;
@@ -321,8 +325,8 @@ std::string Partida::revisar(const Orden& o, Intencion intencion, Resultado r, c
     int juegos[2] = {valor_numerico(m().juegos_nosotros.caption),
                      valor_numerico(m().juegos_ellos.caption)};
     if (vigia_.partida_terminada) {
-        for (const Etiqueta* e : {&m().tanteo_nosotros, &m().tanteo_ellos, &m().juegos_nosotros,
-                                  &m().juegos_ellos})
+        for (const Etiqueta* e :
+             {&m().tanteo_nosotros, &m().tanteo_ellos, &m().juegos_nosotros, &m().juegos_ellos})
             if (e->caption != texto::cero) return "a score label is not \"0\" after the match end";
         if (m().barajar.caption != texto::nueva_partida)
             return "barajar does not read \"NUEVA PARTIDA\" after the match end";
@@ -390,9 +394,9 @@ int soak(std::span<char* const> argumentos) {
         }
         if (bien) continue;
 
-        std::filesystem::path ruta = std::filesystem::temp_directory_path() /
-                                     ("quimbel-soak-" + std::to_string(semilla) + "-" +
-                                      std::to_string(k) + ".script");
+        std::filesystem::path ruta =
+            std::filesystem::temp_directory_path() /
+            ("quimbel-soak-" + std::to_string(semilla) + "-" + std::to_string(k) + ".script");
         std::ofstream(ruta) << partida.guion();
         std::printf("script %" PRIu64 " failed at line %ld: %s\n", k, linea, que.c_str());
         std::printf("written to %s (replay: quimbel-sim script < %s)\n", ruta.c_str(),

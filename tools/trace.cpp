@@ -100,7 +100,11 @@ void Traza::estado(const Mesa& m) {
     palabra("\"\n");
 }
 
-void Traza::ignorado() { palabra("ignored\n"); }
-void Traza::salir() { palabra("quit\n"); }
+void Traza::ignorado() {
+    palabra("ignored\n");
+}
+void Traza::salir() {
+    palabra("quit\n");
+}
 
 } // namespace quimbel::sim
