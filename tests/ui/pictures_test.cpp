@@ -117,7 +117,7 @@ int opacos(const QImage& img, int indice, bool columna) {
 TEST(Dibujos, CadaBocadilloDiceLoSuyoYApuntaASuAsiento) {
     struct Asiento {
         int numero;
-        bool horizontal;    // the tail points left or right
+        bool horizontal;     // the tail points left or right
         bool hacia_el_final; // right or down
         QRgb color;
     };
@@ -153,8 +153,7 @@ TEST(Dibujos, CadaBocadilloDiceLoSuyoYApuntaASuAsiento) {
 // Every picture laid out on the felt, to be looked at.
 QImage hoja_de_contactos(qreal dpr) {
     const int hueco = 6;
-    const QSize tam(12 * (tam_carta.width() + hueco) + 4 * (tam_bocadillo.width() + hueco),
-                    1400);
+    const QSize tam(12 * (tam_carta.width() + hueco) + 4 * (tam_bocadillo.width() + hueco), 1400);
     QImage hoja(tam * dpr, QImage::Format_ARGB32_Premultiplied);
     hoja.setDevicePixelRatio(dpr);
     hoja.fill(QColor(0, 128, 0));

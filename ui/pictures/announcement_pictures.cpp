@@ -44,7 +44,8 @@ QPixmap anuncio(Anuncio a, qreal dpr) {
         const QRectF caja(QPointF(0, 0), QSizeF(tam));
         switch (familia_de(a)) {
         case Familia::cartel:
-            pintar_cartel(p, caja, texto_cartel(a), a == Anuncio::ganjuego || a == Anuncio::ganpartida);
+            pintar_cartel(p, caja, texto_cartel(a),
+                          a == Anuncio::ganjuego || a == Anuncio::ganpartida);
             break;
         case Familia::bocadillo: {
             const int asiento = asiento_de(a);

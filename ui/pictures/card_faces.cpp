@@ -18,7 +18,9 @@ namespace quimbel::dibujos {
 
 namespace pal = paleta;
 
-int palo_del_naipe(int naipe) { return (naipe - 1) / 10 + 1; }
+int palo_del_naipe(int naipe) {
+    return (naipe - 1) / 10 + 1;
+}
 
 int numero_del_naipe(int naipe) {
     const int i = (naipe - 1) % 10 + 1;
@@ -49,11 +51,14 @@ std::vector<Pip> disposicion(int palo, int n) {
         case 2: return {{cx, 23, 17 * g, 0}, {cx, 58, 17 * g, 0}};
         case 3: return {{cx, 21, 15 * g, 0}, {cx, cy, 15 * g, 0}, {cx, 60, 15 * g, 0}};
         case 4:
-            return {{19, 25, 16 * g, 0}, {41, 25, 16 * g, 0}, {19, 56, 16 * g, 0},
-                    {41, 56, 16 * g, 0}};
+            return {
+                {19, 25, 16 * g, 0}, {41, 25, 16 * g, 0}, {19, 56, 16 * g, 0}, {41, 56, 16 * g, 0}};
         case 5:
-            return {{19, 24, 14 * g, 0}, {41, 24, 14 * g, 0}, {cx, cy, 14 * g, 0},
-                    {19, 57, 14 * g, 0}, {41, 57, 14 * g, 0}};
+            return {{19, 24, 14 * g, 0},
+                    {41, 24, 14 * g, 0},
+                    {cx, cy, 14 * g, 0},
+                    {19, 57, 14 * g, 0},
+                    {41, 57, 14 * g, 0}};
         case 6:
             return {{19, 22, 14 * g, 0}, {41, 22, 14 * g, 0}, {19, cy, 14 * g, 0},
                     {41, cy, 14 * g, 0}, {19, 59, 14 * g, 0}, {41, 59, 14 * g, 0}};
@@ -67,18 +72,19 @@ std::vector<Pip> disposicion(int palo, int n) {
     case 1: return {{cx, cy, 64, 0}};
     case 2: return {{cx, cy, 58, -26}, {cx, cy, 58, 26}};
     case 3: return {{cx, cy, 56, -30}, {cx, cy, 56, 30}, {cx, cy, 56, 0}};
-    case 4:
-        return {{18, 25, 27, -12}, {42, 25, 27, 12}, {18, 56, 27, -12}, {42, 56, 27, 12}};
+    case 4: return {{18, 25, 27, -12}, {42, 25, 27, 12}, {18, 56, 27, -12}, {42, 56, 27, 12}};
     case 5:
-        return {{18, 25, 25, -12}, {42, 25, 25, 12}, {cx, cy, 25, 0},
-                {18, 56, 25, -12}, {42, 56, 25, 12}};
+        return {{18, 25, 25, -12},
+                {42, 25, 25, 12},
+                {cx, cy, 25, 0},
+                {18, 56, 25, -12},
+                {42, 56, 25, 12}};
     case 6:
-        return {{18, 22, 21, -12}, {42, 22, 21, 12}, {18, cy, 21, -12},
-                {42, cy, 21, 12}, {18, 59, 21, -12}, {42, 59, 21, 12}};
+        return {{18, 22, 21, -12}, {42, 22, 21, 12},  {18, cy, 21, -12},
+                {42, cy, 21, 12},  {18, 59, 21, -12}, {42, 59, 21, 12}};
     default:
-        return {{18, 22, 20, -12}, {42, 22, 20, 12}, {cx, 31.5, 20, 0},
-                {18, 41, 20, -12}, {42, 41, 20, 12}, {18, 60, 20, -12},
-                {42, 60, 20, 12}};
+        return {{18, 22, 20, -12}, {42, 22, 20, 12},  {cx, 31.5, 20, 0}, {18, 41, 20, -12},
+                {42, 41, 20, 12},  {18, 60, 20, -12}, {42, 60, 20, 12}};
     }
 }
 
@@ -140,7 +146,9 @@ void pintar_carta(QPainter& p, int naipe) {
         for (const Pip& pip : disposicion(palo, numero))
             pintar_pinta(p, palo, QPointF(pip.x, pip.y), pip.alto, pip.grados);
     } else {
-        const Figura fig = numero == 10 ? Figura::sota : numero == 11 ? Figura::caballo : Figura::rey;
+        const Figura fig = numero == 10   ? Figura::sota
+                           : numero == 11 ? Figura::caballo
+                                          : Figura::rey;
         pintar_figura(p, fig, palo, QRectF(8, 11, ancho - 16, alto - 22));
     }
     pintar_indice(p, palo, numero);

@@ -45,7 +45,8 @@ class Pincel {
     }
     // An arm or a leg: a thick stroke with rounded ends.
     void miembro(QPointF a, QPointF b, qreal grueso, QRgb relleno) {
-        p_.setPen(QPen(QColor(pal::negro), grueso + 0.9 * 2 / escala_, Qt::SolidLine, Qt::RoundCap));
+        p_.setPen(
+            QPen(QColor(pal::negro), grueso + 0.9 * 2 / escala_, Qt::SolidLine, Qt::RoundCap));
         p_.drawLine(a, b);
         p_.setPen(QPen(QColor(relleno), grueso, Qt::SolidLine, Qt::RoundCap));
         p_.drawLine(a, b);

@@ -36,8 +36,8 @@ void pintar_icono(QPainter& p, int lado) {
 QIcon icono() {
     QIcon icon;
     for (int lado : {16, 24, 32, 48, 64, 128}) {
-        icon.addPixmap(detalle::dibujado(QStringLiteral("icono%1").arg(lado), QSize(lado, lado), 1.0,
-                                         [lado](QPainter& p) { pintar_icono(p, lado); }));
+        icon.addPixmap(detalle::dibujado(QStringLiteral("icono%1").arg(lado), QSize(lado, lado),
+                                         1.0, [lado](QPainter& p) { pintar_icono(p, lado); }));
     }
     return icon;
 }

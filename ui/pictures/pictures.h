@@ -22,8 +22,8 @@ inline constexpr QSize tam_estrella{214, 163};  // "LAS 40"
 inline constexpr QSize tam_marcador{78, 95};    // the leader marker
 inline constexpr QSize tam_logo{150, 67};
 inline constexpr QSize tam_reglas{560, 472};
-inline constexpr QSize tam_mesita{180, 180};    // splash Picture1
-inline constexpr QSize tam_empezar{180, 190};   // splash Picture2
+inline constexpr QSize tam_mesita{180, 180};  // splash Picture1
+inline constexpr QSize tam_empezar{180, 190}; // splash Picture2
 inline constexpr QSize tam_icono{32, 32};
 
 // The face of naipes(p), p = 1..40 in printed deck order (As, Dos ... Rey of
@@ -32,8 +32,8 @@ QPixmap carta(int naipe, qreal dpr = 1.0);
 QPixmap dorso(qreal dpr = 1.0);
 // Banner, bubble or starburst, each at its own size.
 QPixmap anuncio(Anuncio a, qreal dpr = 1.0);
-QSize tam_anuncio(Anuncio a);      // tam_cartel, tam_bocadillo or tam_estrella
-QString texto_anuncio(Anuncio a);  // the words the picture shows
+QSize tam_anuncio(Anuncio a);     // tam_cartel, tam_bocadillo or tam_estrella
+QString texto_anuncio(Anuncio a); // the words the picture shows
 QPixmap marcador(qreal dpr = 1.0);
 QIcon icono();
 

@@ -46,7 +46,8 @@ void pintar_reglas(QPainter& p) {
     p.setPen(QColor(pal::rojo));
     p.drawText(cabecera, Qt::AlignCenter, titulo_reglas);
     p.setPen(QPen(QColor(pal::rojo), 1.5));
-    p.drawLine(QPointF(60, cabecera.bottom() + 2), QPointF(caja.width() - 60, cabecera.bottom() + 2));
+    p.drawLine(QPointF(60, cabecera.bottom() + 2),
+               QPointF(caja.width() - 60, cabecera.bottom() + 2));
 
     // The list at the largest size that fits the panel.
     const QRectF cuerpo(34, cabecera.bottom() + 12, caja.width() - 34 - 28,
@@ -59,8 +60,8 @@ void pintar_reglas(QPainter& p) {
         qreal total = 0;
         QList<QRectF> cajas;
         for (const QString& regla : reglas_del_juego) {
-            const QRectF medida = fm.boundingRect(
-                QRectF(0, 0, cuerpo.width() - sangria, 10000), Qt::TextWordWrap, regla);
+            const QRectF medida = fm.boundingRect(QRectF(0, 0, cuerpo.width() - sangria, 10000),
+                                                  Qt::TextWordWrap, regla);
             cajas << medida;
             total += medida.height() + separacion;
         }
@@ -72,9 +73,9 @@ void pintar_reglas(QPainter& p) {
             p.setBrush(QColor(pal::rojo));
             p.drawEllipse(QPointF(cuerpo.left() + 5, y + fm.ascent() * 0.6), px * 0.22, px * 0.22);
             p.setPen(QColor(pal::negro));
-            p.drawText(QRectF(cuerpo.left() + sangria, y, cuerpo.width() - sangria,
-                              cajas[i].height()),
-                       Qt::TextWordWrap, reglas_del_juego[i]);
+            p.drawText(
+                QRectF(cuerpo.left() + sangria, y, cuerpo.width() - sangria, cajas[i].height()),
+                Qt::TextWordWrap, reglas_del_juego[i]);
             y += cajas[i].height() + separacion;
         }
         break;

@@ -96,8 +96,9 @@ void pintar_mesa_en_juego(QPainter& p, const QRectF& mesa) {
     naipe_pequeno(p, 11, QPointF(c.x(), c.y() + 10 * k), e, 0);
     const int mano[] = {1, 13, 24, 39, 30};
     for (int i = -2; i <= 2; ++i)
-        naipe_pequeno(p, mano[i + 2], QPointF(c.x() + i * 13 * k, mesa.bottom() - 30 * k + std::abs(i) * 3 * k),
-                      e, i * 8);
+        naipe_pequeno(p, mano[i + 2],
+                      QPointF(c.x() + i * 13 * k, mesa.bottom() - 30 * k + std::abs(i) * 3 * k), e,
+                      i * 8);
 }
 
 void pintar_mesita(QPainter& p) {

@@ -12,7 +12,9 @@ namespace quimbel::dibujos {
 
 namespace pal = paleta;
 
-QString texto_estrella() { return QStringLiteral("LAS 40"); }
+QString texto_estrella() {
+    return QStringLiteral("LAS 40");
+}
 
 namespace {
 
