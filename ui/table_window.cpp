@@ -266,7 +266,7 @@ void VentanaMesa::construir_botones() {
                                         " border: 2px outset %2; }"
                                         "QPushButton:pressed { border-style: inset; }"
                                         "QPushButton:disabled { color: rgb(88, 88, 120); }"
-                                        "QPushButton:focus { border: 2px solid rgb(255, 255, 0); }")
+                                        "QPushButton:focus { border: 2px solid rgb(32, 32, 112); }")
                              .arg(fondo.name(), fondo.lighter(140).name()));
         return b;
     };

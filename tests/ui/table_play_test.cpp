@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
+#include <QSet>
 
 #include "core/cards.h"
 #include "table_window_support.h"
@@ -89,8 +90,17 @@ const char* mayusculas[] = {"", "OROS", "COPAS", "ESPADAS", "BASTOS"};
 } // namespace
 
 TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
-    MesaEnPantalla t(7);
+    MesaEnPantalla t(7, {1, 60});
     CierraMensajes mensajes;
+    // What the long pauses show: the announcements on screen while they wait.
+    QSet<QString> vistos;
+    QTimer espia;
+    espia.setInterval(10);
+    QObject::connect(&espia, &QTimer::timeout, [&] {
+        for (ImagenMesa* a : t.e().anuncios)
+            if (t.se_ve(a)) vistos.insert(a->objectName());
+    });
+    espia.start();
     repartir_y_agrupar(t);
 
     int bazas = 0;
@@ -118,6 +128,10 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
     EXPECT_TRUE(bazas == 10 || t.m().tute_cantado == SiNo::si) << bazas;
     EXPECT_EQ(t.salidas, 0);
     EXPECT_EQ(mensajes.titulos.count(QString()), mensajes.titulos.size());
+    // The end of the deal was shown with its banner.
+    EXPECT_TRUE(vistos.contains("ganjuego") || vistos.contains("perjuego") ||
+                vistos.contains("ganpartida") || vistos.contains("perpartida"))
+        << vistos.values().join(' ').toStdString();
 }
 
 TEST(PartidaEnVentana, LaCartaRechazadaDaElAvisoYNoCambiaNada) {

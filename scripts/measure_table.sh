@@ -1,0 +1,124 @@
+#!/usr/bin/env bash
+# Measures the table window on a virtual screen (Xvfb): the time from the start
+# of the program to its first window on screen; the processor time of the game
+# at rest, while a deal is dealt (forty short pauses) and while a long pause
+# waits (target for the pauses and at rest: under 1% of one core); the peak
+# memory; and how long SALIR takes to end the process. Processor time is the
+# process's own, from /proc/PID/schedstat (nanoseconds); the long pause is
+# measured inside the window's test program, which times a real 5 s pause of
+# the very same window code.
+#
+#   scripts/measure_table.sh [-b BUILD_DIR] [-s SECONDS] [-p TABLE.png]
+#     -b  the build folder that holds ui/quimbel and tests/ui/test_ui (default: build)
+#     -s  length of the interval at rest in seconds (default: 10)
+#     -p  also save a screenshot of the table in the middle of a trick
+#
+# Needs Xvfb and xdotool (and ImageMagick's import for -p).
+set -euo pipefail
+
+raiz=$(cd "$(dirname "$0")/.." && pwd)
+build="$raiz/build"
+segundos=10
+captura=""
+while getopts "b:s:p:" op; do
+    case "$op" in
+    b) build=$(cd "$OPTARG" && pwd) ;;
+    s) segundos="$OPTARG" ;;
+    p) captura="$OPTARG" ;;
+    *) sed -n '2,16p' "$0" >&2; exit 2 ;;
+    esac
+done
+programa="$build/ui/quimbel"
+pruebas="$build/tests/ui/test_ui"
+[ -x "$programa" ] || { echo "measure_table: no program at $programa (build it first)" >&2; exit 1; }
+[[ "$segundos" =~ ^[1-9][0-9]*$ ]] || { echo "measure_table: -s takes whole seconds" >&2; exit 2; }
+for orden in Xvfb xdotool; do
+    command -v "$orden" >/dev/null || { echo "measure_table: needs $orden" >&2; exit 1; }
+done
+[ -z "$captura" ] || command -v import >/dev/null || { echo "measure_table: -p needs import" >&2; exit 1; }
+
+tmp=$(mktemp -d)
+pids=()
+limpiar() {
+    for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done
+    wait 2>/dev/null || true
+    rm -rf "$tmp"
+}
+trap limpiar EXIT
+
+Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp 5>"$tmp/display" 2>"$tmp/xvfb.log" &
+pids+=("$!")
+for _ in $(seq 100); do [ -s "$tmp/display" ] && break; sleep 0.1; done
+[ -s "$tmp/display" ] || { echo "measure_table: Xvfb did not start" >&2; exit 1; }
+export DISPLAY=":$(head -n1 "$tmp/display")"
+export QT_QPA_PLATFORM=xcb
+
+ahora_ms() { echo $(($(date +%s%N) / 1000000)); }
+ventanas() { xdotool search --onlyvisible --name '^Quimbel \(V1\.0\)$' 2>/dev/null || true; }
+tamano() { xdotool getwindowgeometry "$1" | sed -n 's/.*Geometry: //p'; }
+cpu_ns() { awk '{ print $1 }' "/proc/$1/schedstat"; }
+
+inicio=$(ahora_ms)
+"$programa" 2>"$tmp/quimbel.log" &
+juego=$!
+pids+=("$juego")
+ventana=""
+for _ in $(seq 1000); do
+    ventana=$(ventanas | head -n1)
+    [ -n "$ventana" ] && break
+    sleep 0.01
+done
+[ -n "$ventana" ] || { echo "measure_table: no window showed" >&2; exit 1; }
+echo "start to first window shown:      $(($(ahora_ms) - inicio)) ms"
+
+# If the program opens on the splash, Return on it opens the table.
+if [ "$(tamano "$ventana")" != "794x569" ]; then
+    xdotool windowfocus --sync "$ventana" key Return
+    for _ in $(seq 100); do
+        ventana=$(ventanas | head -n1)
+        [ "$(tamano "$ventana")" = "794x569" ] && break
+        sleep 0.05
+    done
+fi
+[ "$(tamano "$ventana")" = "794x569" ] || { echo "measure_table: the table did not open" >&2; exit 1; }
+eval "$(xdotool getwindowgeometry --shell "$ventana")"
+
+# A click at a point of the table, in its pixels.
+pulsar() { xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1; }
+medir() { # what, seconds
+    local c0 c1
+    c0=$(cpu_ns "$juego")
+    sleep "$2"
+    c1=$(cpu_ns "$juego")
+    awk -v c=$((c1 - c0)) -v s="$2" -v que="$1" \
+        'BEGIN { printf "%-34s %6.2f%% of one core  (%.1f ms CPU in %d s)\n", que, 100*c/1e9/s, c/1e6, s }'
+}
+
+sleep 1
+medir "CPU at rest:" "$segundos"
+pulsar 230 531 # Barajar y Repartir
+medir "CPU while dealing (short pauses):" 7
+sleep 2
+pulsar 403 487 # AGRUPAR
+sleep 0.5
+pulsar 346 531 # La Mano: the computer seats before the human play
+sleep 1.5
+if [ -n "$captura" ]; then
+    import -window "$ventana" "$captura"
+    echo "screenshot of the table:          $captura"
+fi
+echo "peak memory (VmHWM):              $(awk '/VmHWM/ { print $2, $3 }' "/proc/$juego/status")"
+
+antes=$(ahora_ms)
+pulsar 576 531 # SALIR
+for _ in $(seq 500); do kill -0 "$juego" 2>/dev/null || break; sleep 0.01; done
+if kill -0 "$juego" 2>/dev/null; then
+    echo "measure_table: SALIR did not end the program" >&2
+    exit 1
+fi
+echo "SALIR to the end of the process:  $(($(ahora_ms) - antes)) ms"
+
+if [ -x "$pruebas" ]; then
+    "$pruebas" --gtest_also_run_disabled_tests --gtest_filter='Medida.*' 2>/dev/null |
+        grep -E '^(pausa|10 x)' | sed 's/^/CPU in the window'"'"'s /'
+fi
