@@ -1,18 +1,27 @@
-// Quimbel: the table window, then the event loop until SALIR or the window's
-// close button ends the game.
+// Quimbel: the splash window first; its "EMPEZAR A JUGAR" picture opens the
+// table window, and the event loop runs until SALIR or the table's close button
+// ends the game.
 #include <QApplication>
+#include <memory>
 
+#include "ui/splash_window.h"
 #include "ui/table_window.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     // Message boxes take the program's name as their title.
     QApplication::setApplicationName(QStringLiteral("Quimbel"));
+    // Ties the windows to the installed quimbel.desktop (its icon in a task bar).
+    QGuiApplication::setDesktopFileName(QStringLiteral("quimbel"));
 
-    quimbel::VentanaMesa mesa;
-    // Nothing can end the game while the table loads, but should it, the
-    // event loop must not start.
-    if (mesa.terminado()) return 0;
-    mesa.show();
+    // The table is made at the first click on Picture2, and its load runs then.
+    std::unique_ptr<quimbel::VentanaMesa> mesa;
+    quimbel::Presentacion presentacion([&mesa] {
+        if (!mesa) mesa = std::make_unique<quimbel::VentanaMesa>();
+        // Nothing can end the game while the table loads, but should it, the
+        // program is already leaving and the table is not shown.
+        if (!mesa->terminado()) mesa->show();
+    });
+    presentacion.show();
     return app.exec();
 }
