@@ -73,7 +73,8 @@ std::vector<Lugar> lugares() {
                                 {"ar", 4905, 90, 4860, -120},
                                 {"ab", 6930, 5265, 6945, 4860}};
     for (const Asiento& a : asientos) {
-        for (const char* resto : {"tutecab", "tuterey", "20oros", "20copas", "20espadas", "20bastos"})
+        for (const char* resto :
+             {"tutecab", "tuterey", "20oros", "20copas", "20espadas", "20bastos"})
             l.push_back({QString(a.prefijo) + resto, a.l20, a.t20, 3120, 2025});
         l.push_back({QString(a.prefijo) + "40", a.l40, a.t40, 3210, 2445});
     }
