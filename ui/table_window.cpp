@@ -311,7 +311,32 @@ void VentanaMesa::pulsar_yo(int indice) {
 
 void VentanaMesa::refrescar() {
     // Once the program is ending nothing more is shown.
-    if (!plataforma_.terminado()) vista_.refrescar();
+    if (plataforma_.terminado()) return;
+    QWidget* foco = focusWidget();
+    vista_.refrescar();
+    if (foco == nullptr || !foco->isVisibleTo(this) || !foco->isEnabled()) seguir_con_el_teclado();
+}
+
+// When the control with the keyboard focus can no longer act (Qt then hands
+// the focus on by itself, often to SALIR), the focus goes to the control that
+// acts next, so that Space after Space plays the game. While only SALIR can act
+// nothing has the focus: a key pressed during a pause does not end the game.
+void VentanaMesa::seguir_con_el_teclado() {
+    auto activo = [this](QWidget* w) { return w->isVisibleTo(this) && w->isEnabled(); };
+    for (QWidget* w : {static_cast<QWidget*>(e_.ordenamelas), static_cast<QWidget*>(e_.jugando),
+                       static_cast<QWidget*>(e_.recoger), static_cast<QWidget*>(e_.barajar)}) {
+        if (activo(w)) {
+            w->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    for (int slot = 1; slot <= 10; ++slot) {
+        if (activo(e_.manos[yo][slot])) {
+            e_.manos[yo][slot]->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    if (QWidget* foco = focusWidget()) foco->clearFocus();
 }
 
 void VentanaMesa::closeEvent(QCloseEvent* e) {

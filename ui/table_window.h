@@ -59,6 +59,7 @@ private:
     void pulsar_boton(Control c);
     void pulsar_yo(int indice);
     void refrescar();
+    void seguir_con_el_teclado();
 
     std::unique_ptr<FuenteAzar> azar_propio_;
     PlataformaQt plataforma_;
