@@ -53,7 +53,9 @@ CajaImagen::CajaImagen(QPixmap dibujo, QColor fondo, QWidget* parent)
     if (fondo_.isValid()) setAttribute(Qt::WA_OpaquePaintEvent);
 }
 
-void CajaImagen::paintEvent(QPaintEvent*) { pintar_caja(this, dibujo_, fondo_); }
+void CajaImagen::paintEvent(QPaintEvent*) {
+    pintar_caja(this, dibujo_, fondo_);
+}
 
 BotonImagen::BotonImagen(QPixmap dibujo, QColor fondo, QWidget* parent)
     : QAbstractButton(parent), dibujo_(std::move(dibujo)), fondo_(fondo) {
@@ -62,7 +64,9 @@ BotonImagen::BotonImagen(QPixmap dibujo, QColor fondo, QWidget* parent)
     setCursor(Qt::PointingHandCursor);
 }
 
-void BotonImagen::paintEvent(QPaintEvent*) { pintar_caja(this, dibujo_, fondo_); }
+void BotonImagen::paintEvent(QPaintEvent*) {
+    pintar_caja(this, dibujo_, fondo_);
+}
 
 void BotonImagen::keyPressEvent(QKeyEvent* e) {
     if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
@@ -120,7 +124,9 @@ Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
     Form_Load();
 }
 
-void Presentacion::Form_Load() { dx1 = dy1 = dx2 = dy2 = paso_twips; }
+void Presentacion::Form_Load() {
+    dx1 = dy1 = dx2 = dy2 = paso_twips;
+}
 
 void Presentacion::colocar(QWidget* w, const CajaTwips& caja) {
     const QRect r = en_pixeles(caja);

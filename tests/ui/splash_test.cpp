@@ -49,11 +49,11 @@ TEST(PasoAnimacion, CadaBordeDaLaVueltaSoloAlEjeQueLoCruza) {
     };
     const int derecha = ancho_presentacion - 2700, abajo = alto_presentacion - 2700;
     const Caso casos[] = {
-        {{derecha - 3, 500, 2700, 2700}, 3, 3, {derecha, 503, 2700, 2700}, 3, 3}, // on the edge
-        {{derecha, 500, 2700, 2700}, 3, 3, {derecha + 3, 503, 2700, 2700}, -3, 3},   // right
-        {{0, 500, 2700, 2700}, -3, -3, {-3, 497, 2700, 2700}, 3, -3},                // left
-        {{500, 0, 2700, 2700}, 3, -3, {503, -3, 2700, 2700}, 3, 3},                  // top
-        {{500, abajo, 2700, 2700}, -3, 3, {497, abajo + 3, 2700, 2700}, -3, -3},     // bottom
+        {{derecha - 3, 500, 2700, 2700}, 3, 3, {derecha, 503, 2700, 2700}, 3, 3},  // on the edge
+        {{derecha, 500, 2700, 2700}, 3, 3, {derecha + 3, 503, 2700, 2700}, -3, 3}, // right
+        {{0, 500, 2700, 2700}, -3, -3, {-3, 497, 2700, 2700}, 3, -3},              // left
+        {{500, 0, 2700, 2700}, 3, -3, {503, -3, 2700, 2700}, 3, 3},                // top
+        {{500, abajo, 2700, 2700}, -3, 3, {497, abajo + 3, 2700, 2700}, -3, -3},   // bottom
         {{derecha, abajo, 2700, 2700}, 3, 3, {derecha + 3, abajo + 3, 2700, 2700}, -3, -3},
     };
     for (const Caso& c : casos) {
@@ -123,10 +123,10 @@ TEST(Presentacion, LasFigurasEntranYNuncaPasanUnBordeEnMasDeUnPaso) {
 
 TEST(Presentacion, SoloPicture2AbreLaMesaEstéDondeEsté) {
     SplashEnPantalla s;
-    s.pulsar_en({10, 9});     // the visible corner of Picture1
-    s.pulsar_en({400, 30});   // the logo
-    s.pulsar_en({400, 300});  // the rules panel
-    s.pulsar_en({780, 20});   // the bare window
+    s.pulsar_en({10, 9});    // the visible corner of Picture1
+    s.pulsar_en({400, 30});  // the logo
+    s.pulsar_en({400, 300}); // the rules panel
+    s.pulsar_en({780, 20});  // the bare window
     EXPECT_EQ(s.mesas_abiertas, 0);
     EXPECT_TRUE(s.ventana.isVisible());
 
