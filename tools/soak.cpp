@@ -69,16 +69,21 @@ class Vigia final : public Oyente {
     }
 
     void anuncio_mostrado(Anuncio a) override {
-        int n = static_cast<int>(a);
-        if (n >= 4) {
-            int asiento = (n - 4) / 7 + 1;
-            int clase = (n - 4) % 7; // 0, 1 tutes; 2 the 40; 3..6 the 20s
-            if (clase <= 1) {
+        for (int asiento = derecha; asiento <= yo; ++asiento) {
+            if (a == anuncio_tute_caballos(asiento) || a == anuncio_tute_reyes(asiento)) {
                 equipo_tute = equipo_de(asiento);
                 destapado[asiento] = true;
+                return;
             }
-            cantes += clase == 2 ? 40 : clase >= 3 ? 20 : 0;
-            return;
+            if (a == anuncio_40(asiento)) {
+                cantes += 40;
+                return;
+            }
+            for (int palo = oros; palo <= bastos; ++palo)
+                if (a == anuncio_20(asiento, palo)) {
+                    cantes += 20;
+                    return;
+                }
         }
         if (a == Anuncio::ganpartida || a == Anuncio::perpartida) {
             partida_terminada = true;
