@@ -43,9 +43,24 @@ void PlataformaQt::esperar_tick(QTimer& timer, bool& fin) {
     // exec() sleeps in the event dispatcher until something happens; an event
     // that is not the tick (a repaint, a click on SALIR) is handled and the
     // wait goes on.
-    while (!fin && !terminado_) bucle.exec();
+    while (!fin && !terminado_) {
+        if (bucle.exec() < 0) {
+            // The application's loops have been told to end by something else
+            // than SALIR (the session is closing): the game ends with them and
+            // no pause waits any more.
+            abandonar();
+            break;
+        }
+    }
     bucles_.pop_back();
     timer.stop();
+}
+
+void PlataformaQt::abandonar() {
+    terminado_ = true;
+    Timer1.stop();
+    Timer2.stop();
+    if (al_terminar) al_terminar();
 }
 
 void PlataformaQt::pausa_corta() { esperar_tick(Timer1, fin_pausa_corta); }
@@ -69,10 +84,7 @@ void PlataformaQt::mensaje(std::string_view texto) {
 
 void PlataformaQt::terminar() {
     if (terminado_) return;
-    terminado_ = true;
-    Timer1.stop();
-    Timer2.stop();
-    if (al_terminar) al_terminar();
+    abandonar();
     // Whatever pause is waiting returns at once and no later one waits: the
     // handler that was running runs out without showing anything more.
     for (QEventLoop* bucle : bucles_) bucle->quit();

@@ -59,6 +59,8 @@ public:
 
 private:
     void esperar_tick(QTimer& timer, bool& fin);
+    // Stop the timers and hide the window: nothing more waits or shows.
+    void abandonar();
     void Timer1_Timer();
     void Timer2_Timer();
 
