@@ -42,7 +42,9 @@ Resultado Conductor::ejecutar(const Orden& orden) {
         return Resultado::hecho;
     case TipoOrden::load:
         cargada_ = true;
+        cargando_ = true;
         Form_Load(mesa_);
+        cargando_ = false;
         traza_.estado(mesa_);
         return Resultado::hecho;
     case TipoOrden::press:

@@ -23,6 +23,8 @@ class Oyente {
     virtual void carta_puesta(int /*asiento*/, int /*codigo*/) {}
     virtual void anuncio_mostrado(Anuncio) {}
     virtual void mensaje(std::string_view) {}
+    // A pause of a handler run by a press or a click (the load's is left out).
+    virtual void pausa() {}
 };
 
 enum class Resultado { hecho, ignorado, salir };
@@ -41,8 +43,11 @@ class Conductor final : private Plataforma {
     bool cargada() const { return cargada_; }
 
   private:
-    void pausa_corta() override {}
-    void pausa_larga() override {}
+    void pausa_corta() override { en_pausa(); }
+    void pausa_larga() override { en_pausa(); }
+    void en_pausa() {
+        if (oyente_ && !cargando_) oyente_->pausa();
+    }
     void pitido() override {}
     void mensaje(std::string_view texto) override;
     void terminar() override { terminado_ = true; }
@@ -55,6 +60,7 @@ class Conductor final : private Plataforma {
     AzarGuionado azar_{0};
     Mesa mesa_;
     bool cargada_ = false;
+    bool cargando_ = false;
     bool terminado_ = false;
 };
 

@@ -48,4 +48,15 @@ void Vigia::anuncio_mostrado(Anuncio a) {
     suma_juego = (ganamos ? nosotros : ellos) > 100 ? 2 : 1;
 }
 
+void Vigia::pausa() {
+    const char* usable = nullptr;
+    if (m_.barajar.activo()) usable = "barajar";
+    if (m_.ordenamelas.activo()) usable = "ordenamelas";
+    if (m_.jugando.activo()) usable = "jugando";
+    if (m_.recoger.activo()) usable = "recoger";
+    for (int i = 1; i <= 10; ++i)
+        if (m_.manos[yo][i].visible && m_.manos[yo][i].enabled) usable = "a card of the human";
+    if (usable) anotar(std::string(usable) + " could act during a pause");
+}
+
 } // namespace quimbel::sim

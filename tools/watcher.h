@@ -39,6 +39,9 @@ class Vigia final : public Oyente {
     void carta_puesta(int asiento, int codigo) override;
     void anuncio_mostrado(Anuncio a) override;
     void mensaje(std::string_view texto) override { mensajes.emplace_back(texto); }
+    // While a handler pauses, the window goes on answering clicks: nothing but
+    // SALIR may be able to act then.
+    void pausa() override;
 
     void anotar(std::string que) {
         if (fallo.empty()) fallo = std::move(que);
