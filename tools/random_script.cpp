@@ -37,7 +37,22 @@ bool carta_activa(const Mesa& m, int i) {
 constexpr Control botones_del_juego[] = {Control::barajar, Control::ordenamelas, Control::jugando,
                                          Control::recoger};
 
+int cartas_en_mesa(const Mesa& m) {
+    int n = 0;
+    for (int s = derecha; s <= yo; ++s) n += m.centro[s].visible;
+    return n;
+}
+
 } // namespace
+
+std::string Partida::revisar_turnos(int desde, int hasta, std::size_t primera) const {
+    std::string esperado, puesto;
+    for (int s = desde; s < hasta; ++s) esperado += std::to_string(s) + " ";
+    for (std::size_t k = primera; k < vigia_.puestas.size(); ++k)
+        puesto += std::to_string(vigia_.puestas[k].first) + " ";
+    if (esperado == puesto) return {};
+    return "the seats that played were [" + puesto + "], not [" + esperado + "]";
+}
 
 bool Partida::jugar() {
     Orden semilla;
@@ -161,10 +176,19 @@ std::string Partida::revisar(const Orden& o, Intencion intencion, Resultado r, c
             return "the accepted card " + std::to_string(codigo) +
                    " was not put on the table first";
         if (m().manos[yo][o.carta].visible) return "the accepted card is still in the hand";
-        int en_mesa = 0;
-        for (int s = derecha; s <= yo; ++s) en_mesa += m().centro[s].visible;
-        if (en_mesa != 4)
-            return "the trick is complete with " + std::to_string(en_mesa) + " cards shown";
+        // After the human, the seats from derecha up to the one before the leader.
+        if (std::string e = revisar_turnos(1, m().quien_sale, 1); !e.empty()) return e;
+        if (cartas_en_mesa(m()) != 4)
+            return "the trick is complete with " + std::to_string(cartas_en_mesa(m())) +
+                   " cards shown";
+    } else if (o.tipo == TipoOrden::press && o.boton == Control::jugando) {
+        // Before the human, the leader and the computer seats after it.
+        if (std::string e = revisar_turnos(m().quien_sale, yo, 0); !e.empty()) return e;
+        if (cartas_en_mesa(m()) != static_cast<int>(vigia_.puestas.size()))
+            return "the table shows other cards than the ones just put down";
+    } else if (o.tipo == TipoOrden::press && o.boton == Control::recoger) {
+        if (!vigia_.puestas.empty()) return "a card was put on the table at the collection";
+        if (cartas_en_mesa(m()) != 0) return "the collected trick is still shown";
     }
 
     if (vigia_.hubo_reparto) {

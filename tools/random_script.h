@@ -56,6 +56,9 @@ class Partida {
     std::string revisar(const Orden& o, Intencion intencion, Resultado r, const Foto& antes,
                         const Foto& antes_sin_fila4, int juegos_antes[2]);
     Orden en_vano();
+    // The seats desde .. hasta-1 put their cards in that order, from the
+    // card `primera` of this command on.
+    std::string revisar_turnos(int desde, int hasta, std::size_t primera) const;
 
     const Mesa& m() const { return conductor_.mesa(); }
 
