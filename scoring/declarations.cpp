@@ -3,7 +3,9 @@
 // each suit. Nobody chooses: whatever pair a seat still holds is declared.
 #include "scoring/declarations.h"
 
+#include "core/hand_mask.h"
 #include "scoring/showing.h"
+#include "scoring/tute.h"
 
 namespace quimbel {
 
@@ -21,19 +23,6 @@ constexpr Pareja pareja_de(Equipo equipo) {
 
 Etiqueta& tanteo_de(Mesa& m, Equipo equipo) {
     return equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
-}
-
-// How many slots of the seat's array of `palo` hold that suit's Caballo or Rey:
-// 2 when the seat still holds the pair.
-int cuenta_pareja(const Mesa& m, int asiento, int palo) {
-    const int caballo = codigo_de(palo, rango_caballo);
-    const int rey = codigo_de(palo, rango_rey);
-    int cuenta = 0;
-    for (int i = 1; i <= 10; ++i) {
-        const int codigo = m.cartas[asiento][palo][i];
-        cuenta += (codigo == caballo) + (codigo == rey);
-    }
-    return cuenta;
 }
 
 void sumar_cante(Mesa& m, Equipo equipo, int puntos) {
@@ -56,20 +45,50 @@ void declarar_20(Mesa& m, int asiento, int palo) {
     m.canto_baza[asiento] = 1;
 }
 
+// The hands of the two seats. Nothing is played during a pass, so they are
+// read once for all its checks.
+struct Manos {
+    ManoBits primero;
+    ManoBits segundo;
+};
+
+Manos manos_de(const Mesa& m, Pareja p) {
+    return {mascara_mano(m, p.primero), mascara_mano(m, p.segundo)};
+}
+
+void cuarenta_con(Mesa& m, int palo, Pareja p, Manos manos) {
+    if (m.la_pinta != palo) return;
+    if (m.cantado[p.primero][palo] == 0 && tiene_pareja(manos.primero, palo))
+        declarar_40(m, p.primero, palo);
+    else if (m.cantado[p.segundo][palo] == 0 && tiene_pareja(manos.segundo, palo))
+        declarar_40(m, p.segundo, palo);
+}
+
+void veinte_con(Mesa& m, int palo, Pareja p, Manos manos) {
+    // Both seats are checked: each may declare once in a pass.
+    if (m.canto_baza[p.primero] == 0 && m.cantado[p.primero][palo] == 0 &&
+        tiene_pareja(manos.primero, palo))
+        declarar_20(m, p.primero, palo);
+    if (m.canto_baza[p.segundo] == 0 && m.cantado[p.segundo][palo] == 0 &&
+        tiene_pareja(manos.segundo, palo))
+        declarar_20(m, p.segundo, palo);
+}
+
 void cantes(Mesa& m, Equipo equipo) {
     const Pareja p = pareja_de(equipo);
+    const Manos manos = manos_de(m, p);
     m.cante_hecho = SiNo::no;
     m.canto_baza[p.primero] = 0;
     m.canto_baza[p.segundo] = 0;
 
-    tute(m, p.primero);
-    if (m.cante_hecho == SiNo::no) tute(m, p.segundo);
+    tute_con(m, p.primero, manos.primero);
+    if (m.cante_hecho == SiNo::no) tute_con(m, p.segundo, manos.segundo);
     for (int palo = oros; palo <= bastos; ++palo)
-        if (m.cante_hecho == SiNo::no) cuarenta(m, palo, equipo);
+        if (m.cante_hecho == SiNo::no) cuarenta_con(m, palo, p, manos);
     // The trump pair has already met its 40 check above, so no 20 is ever
     // declared in trumps; a tute ends the deal and leaves no 20 to declare.
     if (m.tute_cantado == SiNo::no)
-        for (int palo = oros; palo <= bastos; ++palo) veinte(m, palo, equipo);
+        for (int palo = oros; palo <= bastos; ++palo) veinte_con(m, palo, p, manos);
 }
 
 } // namespace
@@ -83,20 +102,12 @@ void cantes_nosotros(Mesa& m) {
 
 void cuarenta(Mesa& m, int palo, Equipo equipo) {
     const Pareja p = pareja_de(equipo);
-    if (m.la_pinta != palo) return;
-    if (m.cantado[p.primero][palo] == 0 && cuenta_pareja(m, p.primero, palo) == 2)
-        declarar_40(m, p.primero, palo);
-    else if (m.cantado[p.segundo][palo] == 0 && cuenta_pareja(m, p.segundo, palo) == 2)
-        declarar_40(m, p.segundo, palo);
+    cuarenta_con(m, palo, p, manos_de(m, p));
 }
 
 void veinte(Mesa& m, int palo, Equipo equipo) {
     const Pareja p = pareja_de(equipo);
-    // Both seats are checked: each may declare once in a pass.
-    for (int asiento : {p.primero, p.segundo})
-        if (m.canto_baza[asiento] == 0 && m.cantado[asiento][palo] == 0 &&
-            cuenta_pareja(m, asiento, palo) == 2)
-            declarar_20(m, asiento, palo);
+    veinte_con(m, palo, p, manos_de(m, p));
 }
 
 } // namespace quimbel

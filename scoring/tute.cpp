@@ -2,24 +2,13 @@
 // end the deal.
 #include "scoring/declarations.h"
 
+#include "core/hand_mask.h"
 #include "scoring/showing.h"
+#include "scoring/tute.h"
 
 namespace quimbel {
 
 namespace {
-
-// Whether the seat holds the card of this rank order in every suit. A code is
-// dealt into one slot only, so this is the count of slots holding such a card
-// reaching four; most hands fail at the first suit.
-bool tiene_los_cuatro(const Mesa& m, int asiento, int rango) {
-    for (int palo = oros; palo <= bastos; ++palo) {
-        const int codigo = codigo_de(palo, rango);
-        bool tiene = false;
-        for (int i = 1; i <= 10; ++i) tiene |= m.cartas[asiento][palo][i] == codigo;
-        if (!tiene) return false;
-    }
-    return true;
-}
 
 void declarar_tute(Mesa& m, int asiento, Anuncio a) {
     m.jugando.enabled = false;
@@ -42,12 +31,14 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
 
 } // namespace
 
-void tute(Mesa& m, int asiento) {
+void tute_con(Mesa& m, int asiento, ManoBits mano) {
     // A hand with all four Caballos and all four Reyes declares the Caballos.
-    if (tiene_los_cuatro(m, asiento, rango_caballo))
+    if (tiene_los_cuatro(mano, rango_caballo))
         declarar_tute(m, asiento, anuncio_tute_caballos(asiento));
-    else if (m.cante_hecho == SiNo::no && tiene_los_cuatro(m, asiento, rango_rey))
+    else if (m.cante_hecho == SiNo::no && tiene_los_cuatro(mano, rango_rey))
         declarar_tute(m, asiento, anuncio_tute_reyes(asiento));
 }
+
+void tute(Mesa& m, int asiento) { tute_con(m, asiento, mascara_mano(m, asiento)); }
 
 } // namespace quimbel
