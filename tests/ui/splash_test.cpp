@@ -5,6 +5,7 @@
 #include <QSignalBlocker>
 #include <QTest>
 #include <QTimer>
+#include <array>
 
 #include "ui/splash_window.h"
 
@@ -25,7 +26,7 @@ struct SplashEnPantalla {
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&ventana));
     }
     QWidget* hijo(const char* nombre) { return ventana.findChild<QWidget*>(nombre); }
-    // A left click at a point of the window, given in the window's pixels.
+    // A left click at a point of the window, in the window's pixels.
     void pulsar_en(QPoint punto) {
         QWidget* w = ventana.childAt(punto);
         if (w == nullptr) w = &ventana;
@@ -33,41 +34,29 @@ struct SplashEnPantalla {
     }
 };
 
-bool dentro(const CajaTwips& c) {
-    return c.left >= 0 && c.top >= 0 && c.left + c.width <= ancho_presentacion &&
-           c.top + c.height <= alto_presentacion;
-}
-
 } // namespace
 
 TEST(PasoAnimacion, CadaBordeDaLaVueltaSoloAlEjeQueLoCruza) {
-    struct Caso {
-        CajaTwips antes;
-        int dx, dy;
-        CajaTwips despues;
-        int dx_despues, dy_despues;
+    const int d = ancho_presentacion - 2700, b = alto_presentacion - 2700;
+    // left, top, dx, dy before the step, and after it.
+    const int casos[][8] = {
+        {d - 3, 500, 3, 3, d, 503, 3, 3},    // onto the right edge: not past it
+        {d, 500, 3, 3, d + 3, 503, -3, 3},   // past the right edge
+        {0, 500, -3, -3, -3, 497, 3, -3},    // the left
+        {500, 0, 3, -3, 503, -3, 3, 3},      // the top
+        {500, b, -3, 3, 497, b + 3, -3, -3}, // the bottom
+        {d, b, 3, 3, d + 3, b + 3, -3, -3},  // a corner
     };
-    const int derecha = ancho_presentacion - 2700, abajo = alto_presentacion - 2700;
-    const Caso casos[] = {
-        {{derecha - 3, 500, 2700, 2700}, 3, 3, {derecha, 503, 2700, 2700}, 3, 3},  // on the edge
-        {{derecha, 500, 2700, 2700}, 3, 3, {derecha + 3, 503, 2700, 2700}, -3, 3}, // right
-        {{0, 500, 2700, 2700}, -3, -3, {-3, 497, 2700, 2700}, 3, -3},              // left
-        {{500, 0, 2700, 2700}, 3, -3, {503, -3, 2700, 2700}, 3, 3},                // top
-        {{500, abajo, 2700, 2700}, -3, 3, {497, abajo + 3, 2700, 2700}, -3, -3},   // bottom
-        {{derecha, abajo, 2700, 2700}, 3, 3, {derecha + 3, abajo + 3, 2700, 2700}, -3, -3},
-    };
-    for (const Caso& c : casos) {
-        CajaTwips caja = c.antes;
-        int dx = c.dx, dy = c.dy;
+    for (const auto& c : casos) {
+        CajaTwips caja{c[0], c[1], 2700, 2700};
+        int dx = c[2], dy = c[3];
         paso_animacion(caja, dx, dy);
-        EXPECT_EQ(caja.left, c.despues.left);
-        EXPECT_EQ(caja.top, c.despues.top);
-        EXPECT_EQ(dx, c.dx_despues) << "from left " << c.antes.left;
-        EXPECT_EQ(dy, c.dy_despues) << "from top " << c.antes.top;
+        EXPECT_EQ((std::array{caja.left, caja.top, dx, dy}), (std::array{c[4], c[5], c[6], c[7]}))
+            << "from " << c[0] << ", " << c[1];
     }
 }
 
-TEST(Presentacion, AbreConLasEsquinasDeLasDosFigurasYPicture2GiraAlPrimerPaso) {
+TEST(Presentacion, LasFigurasSalenDeLasEsquinasYNuncaPasanUnBordeEnMasDeUnPaso) {
     SplashEnPantalla s;
     EXPECT_EQ(s.ventana.windowTitle(), QString("Quimbel (V1.0)"));
     EXPECT_EQ(s.ventana.size(), QSize(794, 575));
@@ -76,57 +65,50 @@ TEST(Presentacion, AbreConLasEsquinasDeLasDosFigurasYPicture2GiraAlPrimerPaso) {
     // Only a corner of each moving picture shows.
     EXPECT_EQ(s.hijo("Picture1")->geometry(), QRect(-160, -161, 180, 180));
     EXPECT_EQ(s.hijo("Picture2")->geometry(), QRect(769, 547, 180, 190));
-    EXPECT_EQ(s.ventana.dx1, 3);
-    EXPECT_EQ(s.ventana.dy2, 3);
 
+    // At the first step Picture1 goes on right and down; Picture2 moves on
+    // past two edges first, and turns.
     s.ventana.Timer1_Timer();
     s.ventana.Timer2_Timer();
-    // Picture1 goes on right and down; Picture2 moves on past two edges first,
-    // and turns.
-    EXPECT_EQ(s.ventana.caja_picture1().left, -2397);
-    EXPECT_EQ(s.ventana.caja_picture1().top, -2412);
-    EXPECT_EQ(std::pair(s.ventana.dx1, s.ventana.dy1), std::pair(3, 3));
-    EXPECT_EQ(s.ventana.caja_picture2().left, 11538);
-    EXPECT_EQ(s.ventana.caja_picture2().top, 8208);
-    EXPECT_EQ(std::pair(s.ventana.dx2, s.ventana.dy2), std::pair(-3, -3));
-}
+    const CajaTwips p1 = s.ventana.caja_picture1(), p2 = s.ventana.caja_picture2();
+    EXPECT_EQ((std::array{p1.left, p1.top, s.ventana.dx1, s.ventana.dy1}),
+              (std::array{-2397, -2412, 3, 3}));
+    EXPECT_EQ((std::array{p2.left, p2.top, s.ventana.dx2, s.ventana.dy2}),
+              (std::array{11538, 8208, -3, -3}));
 
-TEST(Presentacion, LasFigurasEntranYNuncaPasanUnBordeEnMasDeUnPaso) {
-    SplashEnPantalla s;
-    for (int figura = 0; figura < 2; ++figura) {
-        int entrada = -1, vueltas_x = 0, vueltas_y = 0;
-        int dx = 3, dy = 3;
+    auto dentro = [](const CajaTwips& c, int margen) {
+        return c.left >= -margen && c.top >= -margen &&
+               c.left + c.width <= ancho_presentacion + margen &&
+               c.top + c.height <= alto_presentacion + margen;
+    };
+    for (int figura = 1; figura <= 2; ++figura) {
+        int entrada = 0, vueltas_x = 0, vueltas_y = 0;
+        int dx = figura == 1 ? s.ventana.dx1 : s.ventana.dx2;
+        int dy = figura == 1 ? s.ventana.dy1 : s.ventana.dy2;
         for (int tick = 1; tick <= 20000; ++tick) {
-            figura == 0 ? s.ventana.Timer1_Timer() : s.ventana.Timer2_Timer();
-            const CajaTwips c = figura == 0 ? s.ventana.caja_picture1() : s.ventana.caja_picture2();
-            const int ndx = figura == 0 ? s.ventana.dx1 : s.ventana.dx2;
-            const int ndy = figura == 0 ? s.ventana.dy1 : s.ventana.dy2;
+            figura == 1 ? s.ventana.Timer1_Timer() : s.ventana.Timer2_Timer();
+            const CajaTwips c = figura == 1 ? s.ventana.caja_picture1() : s.ventana.caja_picture2();
+            const int ndx = figura == 1 ? s.ventana.dx1 : s.ventana.dx2;
+            const int ndy = figura == 1 ? s.ventana.dy1 : s.ventana.dy2;
             vueltas_x += ndx != dx;
             vueltas_y += ndy != dy;
-            dx = ndx;
-            dy = ndy;
-            if (entrada < 0 && dentro(c)) entrada = tick;
-            if (entrada < 0) continue;
-            ASSERT_GE(c.left, -3) << "tick " << tick;
-            ASSERT_GE(c.top, -3) << "tick " << tick;
-            ASSERT_LE(c.left + c.width, ancho_presentacion + 3) << "tick " << tick;
-            ASSERT_LE(c.top + c.height, alto_presentacion + 3) << "tick " << tick;
+            dx = ndx, dy = ndy;
+            if (!entrada && dentro(c, 0)) entrada = tick;
+            ASSERT_TRUE(!entrada || dentro(c, 3)) << figura << " at " << c.left << ", " << c.top;
         }
-        // Wholly inside after well under a thousand ticks (about a second),
-        // and then it bounced off every edge more than once.
+        // Wholly inside well before a thousand ticks (about a second); then it
+        // bounced off every edge more than once.
         EXPECT_GT(entrada, 0);
         EXPECT_LT(entrada, 1000);
-        EXPECT_GE(vueltas_x, 4);
-        EXPECT_GE(vueltas_y, 4);
+        EXPECT_GE(std::min(vueltas_x, vueltas_y), 4);
     }
 }
 
 TEST(Presentacion, SoloPicture2AbreLaMesaEstéDondeEsté) {
     SplashEnPantalla s;
-    s.pulsar_en({10, 9});    // the visible corner of Picture1
-    s.pulsar_en({400, 30});  // the logo
-    s.pulsar_en({400, 300}); // the rules panel
-    s.pulsar_en({780, 20});  // the bare window
+    // The visible corner of Picture1, the logo, the rules panel, the bare window.
+    for (QPoint p : {QPoint(10, 9), QPoint(400, 30), QPoint(400, 300), QPoint(780, 20)})
+        s.pulsar_en(p);
     EXPECT_EQ(s.mesas_abiertas, 0);
     EXPECT_TRUE(s.ventana.isVisible());
 
@@ -142,36 +124,26 @@ TEST(Presentacion, SoloPicture2AbreLaMesaEstéDondeEsté) {
     EXPECT_FALSE(s.ventana.isVisible());
 }
 
-TEST(Presentacion, OtroClicMientrasCargaLaMesaNoAbreOtra) {
-    // The table's load pauses with the events flowing: a click then arrives
-    // inside the first one.
+TEST(Presentacion, ReturnAbreLaMesaUnaSolaVezYOcultaDejaDeAnimar) {
+    // The table's load pauses with the events flowing: a second click can
+    // arrive inside the first one.
     int mesas = 0;
-    Presentacion* ventana = nullptr;
-    Presentacion splash{[&] {
-        if (++mesas == 1) ventana->Picture2_Click();
+    Presentacion* splash = nullptr;
+    Presentacion ventana{[&] {
+        if (++mesas == 1) splash->Picture2_Click();
     }};
-    ventana = &splash;
-    splash.show();
-    splash.Picture2_Click();
-    EXPECT_EQ(mesas, 1);
-    EXPECT_FALSE(splash.isVisible());
-}
-
-TEST(Presentacion, OcultaDejaDeAnimarYElTecladoTambiénEmpieza) {
-    int mesas = 0;
-    Presentacion con_teclado{[&] { ++mesas; }};
-    con_teclado.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&con_teclado));
-    EXPECT_TRUE(con_teclado.findChild<QTimer*>("Timer1")->isActive());
-    EXPECT_TRUE(con_teclado.findChild<QTimer*>("Timer2")->isActive());
-
+    splash = &ventana;
+    ventana.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&ventana));
+    EXPECT_TRUE(ventana.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_TRUE(ventana.findChild<QTimer*>("Timer2")->isActive());
     // Picture2 holds the focus from the start: Return starts the game.
-    QWidget* picture2 = con_teclado.findChild<QWidget*>("Picture2");
-    ASSERT_EQ(con_teclado.focusWidget(), picture2);
+    QWidget* picture2 = ventana.findChild<QWidget*>("Picture2");
+    ASSERT_EQ(ventana.focusWidget(), picture2);
     QTest::keyClick(picture2, Qt::Key_Return);
     EXPECT_EQ(mesas, 1);
-    EXPECT_FALSE(con_teclado.isVisible());
+    EXPECT_FALSE(ventana.isVisible());
     // Hidden, it burns no time on ticks nobody sees.
-    EXPECT_FALSE(con_teclado.findChild<QTimer*>("Timer1")->isActive());
-    EXPECT_FALSE(con_teclado.findChild<QTimer*>("Timer2")->isActive());
+    EXPECT_FALSE(ventana.findChild<QTimer*>("Timer1")->isActive());
+    EXPECT_FALSE(ventana.findChild<QTimer*>("Timer2")->isActive());
 }

@@ -9,35 +9,25 @@
 
 #include "table_window_support.h"
 
-using namespace quimbel;
-using namespace quimbel::prueba;
-
-namespace {
-
-double segundos_de_cpu() {
-    timespec t{};
-    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
-
-template <typename Pausa>
-void medir(const char* que, Pausa pausa) {
-    const auto reloj0 = std::chrono::steady_clock::now();
-    const double cpu0 = segundos_de_cpu();
-    pausa();
-    const double cpu = segundos_de_cpu() - cpu0;
-    const double pared =
-        std::chrono::duration<double>(std::chrono::steady_clock::now() - reloj0).count();
-    std::printf("%-28s %7.0f ms waited  %6.2f ms CPU  %5.2f%% of one core\n", que, pared * 1e3,
-                cpu * 1e3, 100.0 * cpu / pared);
-    std::fflush(stdout);
-}
-
-} // namespace
-
 TEST(Medida, DISABLED_CpuDeLasPausasReales) {
-    MesaEnPantalla t(1, IntervalosPausa{});
-    PlataformaQt& p = t.ventana.plataforma();
+    quimbel::prueba::MesaEnPantalla t(1, quimbel::IntervalosPausa{});
+    quimbel::PlataformaQt& p = t.ventana.plataforma();
+    auto medir = [](const char* que, auto pausa) {
+        auto cpu = [] {
+            timespec t{};
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+            return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+        };
+        const auto reloj0 = std::chrono::steady_clock::now();
+        const double cpu0 = cpu();
+        pausa();
+        const double gastado = cpu() - cpu0;
+        const double pared =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - reloj0).count();
+        std::printf("%-28s %7.0f ms waited  %6.2f ms CPU  %5.2f%% of one core\n", que, pared * 1e3,
+                    gastado * 1e3, 100.0 * gastado / pared);
+        std::fflush(stdout);
+    };
     // The first pause of each kind may end early (its timer has run since the
     // window was made); the second waits a whole interval.
     p.pausa_larga();

@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <string>
 
 #include "core/random_source.h"
@@ -36,48 +37,59 @@ struct MesaEnPantalla {
     QWidget* hijo(const QString& nombre) { return ventana.findChild<QWidget*>(nombre); }
     bool se_ve(const QWidget* w) const { return w->isVisibleTo(&ventana); }
     bool activo(const QWidget* w) const { return se_ve(w) && w->isEnabled(); }
-
-    // A left click in the middle of a widget, as the user makes it.
     static void pulsar(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+
+    int cartas_en_mano() const {
+        int n = 0;
+        for (int i = 1; i <= 10; ++i) n += se_ve(e().manos[yo][i]);
+        return n;
+    }
 
     // The controls that can act now, in a fixed order; "yo" when any card of
     // the human's hand can be clicked.
     std::string controles() const {
-        std::string s;
-        auto anotar = [&](const QWidget* w, const char* nombre) {
-            if (activo(w)) s += std::string(s.empty() ? "" : " ") + nombre;
-        };
-        anotar(e().barajar, "barajar");
-        anotar(e().ordenamelas, "ordenamelas");
-        anotar(e().jugando, "jugando");
         bool mano = false;
         for (int i = 1; i <= 10; ++i) mano = mano || activo(e().manos[yo][i]);
-        if (mano) s += std::string(s.empty() ? "" : " ") + "yo";
-        anotar(e().recoger, "recoger");
-        anotar(e().Command2, "Command2");
+        std::string s;
+        auto anotar = [&s](bool si, const char* nombre) {
+            if (si) s += std::string(s.empty() ? "" : " ") + nombre;
+        };
+        anotar(activo(e().barajar), "barajar");
+        anotar(activo(e().ordenamelas), "ordenamelas");
+        anotar(activo(e().jugando), "jugando");
+        anotar(mano, "yo");
+        anotar(activo(e().recoger), "recoger");
+        anotar(activo(e().Command2), "Command2");
         return s;
+    }
+
+    // Runs `mirar` at every pause, once the window is up to date, before the wait.
+    void al_esperar(std::function<void()> mirar) {
+        PlataformaQt& p = ventana.plataforma();
+        p.antes_de_esperar = [refrescar = p.antes_de_esperar, mirar = std::move(mirar)] {
+            refrescar();
+            mirar();
+        };
     }
 };
 
-// Closes every message box the game opens, keeping its text, title and buttons.
+// Closes every message box the game opens, keeping its text; `solo_ok` stays
+// true while every box had the program's title, no icon and one OK button.
 struct CierraMensajes {
     QStringList textos;
-    QStringList titulos;
     bool solo_ok = true;
     QTimer reloj;
 
     CierraMensajes() {
-        reloj.setInterval(5);
         QObject::connect(&reloj, &QTimer::timeout, [this] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (caja == nullptr) return;
             textos << caja->text();
-            titulos << caja->windowTitle();
             solo_ok = solo_ok && caja->standardButtons() == QMessageBox::Ok &&
-                      caja->icon() == QMessageBox::NoIcon;
+                      caja->icon() == QMessageBox::NoIcon && caja->windowTitle().isEmpty();
             caja->button(QMessageBox::Ok)->click();
         });
-        reloj.start();
+        reloj.start(5);
     }
 };
 
