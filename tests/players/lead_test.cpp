@@ -11,150 +11,93 @@ using namespace quimbel::prueba;
 
 namespace {
 
-using Salida = MesaDeJugadores;
-
-struct Vigilados {
-    int lider, a, b;
+struct Salida : MesaDeJugadores {
+    // `lider` leads, its random first suit being r; the card it put down.
+    int sale_con(int lider, int r) {
+        m.quien_sale = lider;
+        azar.guion = {(r - 0.5) / 4}; // a pair lead draws nothing: no draw is left over
+        azar.siguiente = 0;
+        salida(m, lider);
+        return jugada(lider);
+    }
 };
-// Each leader watches the two seats of the other team.
-constexpr Vigilados vigilados[] = {
-    {derecha, arriba, yo}, {izquierda, arriba, yo}, {arriba, derecha, izquierda}};
 
 } // namespace
 
-TEST_F(Salida, EveryLeaderLeadsIntoEitherOpponentsPair) {
-    for (auto [lider, a, b] : vigilados) {
+TEST_F(Salida, EveryLeaderLeadsIntoEitherOpponentsPairUnlessDeclared) {
+    // Each leader watches the two seats of the other team; the second one's
+    // pair counts only while neither has declared in the suit.
+    struct Vigilados {
+        int lider, a, b;
+    };
+    for (auto [lider, a, b] : {Vigilados{derecha, arriba, yo}, Vigilados{izquierda, arriba, yo},
+                               Vigilados{arriba, derecha, izquierda}}) {
         for (int quien : {a, b}) {
-            vaciar_manos(m);
-            m.quien_sale = lider;
-            // The leader's random lead would be oros (draw 1); the pair is in espadas.
-            mano(lider, {cuatro(oros), siete(espadas)});
-            mano(quien, {caballo(espadas), cuatro(copas), rey(espadas)});
-            azar.dara(1, 4);
-            salida(m, lider);
-            EXPECT_EQ(jugada(lider), siete(espadas))
-                << nombre_asiento(lider) << " missed " << nombre_asiento(quien) << "'s pair";
-            EXPECT_EQ(m.Label4.caption, texto::cantan_a[espadas]);
+            for (int declaro : {0, a, b}) {
+                SCOPED_TRACE(::testing::Message()
+                             << nombre_asiento(lider) << " against " << nombre_asiento(quien)
+                             << ", declared " << declaro);
+                // The random lead would be oros; the pair is in espadas.
+                vaciar_manos(m);
+                mano(lider, {cuatro(oros), siete(espadas)});
+                mano(quien, {caballo(espadas), cuatro(copas), rey(espadas)});
+                m.cantado[declaro][espadas] = 1;
+                const bool cuenta = declaro == 0 || quien == a;
+                EXPECT_EQ(sale_con(lider, 1), cuenta ? siete(espadas) : cuatro(oros));
+                EXPECT_EQ(m.Label4.caption,
+                          cuenta ? texto::cantan_a[espadas] : texto::salir_x_mala);
+                m.cantado[declaro][espadas] = 0;
+            }
         }
     }
 }
 
-TEST_F(Salida, ADeclaredSuitDiscountsOnlyTheSecondWatchedSeat) {
-    for (auto [lider, a, b] : vigilados) {
-        for (int declaro : {a, b}) {
-            vaciar_manos(m);
-            m.quien_sale = lider;
-            mano(lider, {cuatro(oros), siete(copas)});
-            mano(b, {caballo(copas), rey(copas)});
-            m.cantado[declaro][copas] = 1;
-            azar.dara(1, 4);
-            salida(m, lider);
-            EXPECT_EQ(jugada(lider), cuatro(oros)) << nombre_asiento(lider);
-            EXPECT_EQ(m.Label4.caption, texto::salir_x_mala);
-
-            // The same pair in the first watched seat counts whoever declared.
-            vaciar_manos(m);
-            mano(lider, {cuatro(oros), siete(copas)});
-            mano(a, {caballo(copas), rey(copas)});
-            m.cantado[b][copas] = 1;
-            azar.dara(1, 4);
-            salida(m, lider);
-            EXPECT_EQ(jugada(lider), siete(copas)) << nombre_asiento(lider);
-            m.cantado[declaro][copas] = 0;
-            m.cantado[b][copas] = 0;
-        }
+TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
+    struct Caso {
+        const char* que;
+        const char* manos[2]; // the leader's first
+        int salidas;          // times each suit has been led
+        int r;                // the first suit drawn
+        const char* juega;
+        int cantan = 0; // the suit named in Label4, 0 for "Salir x MALA"
+    };
+    const Caso casos[] = {
+        {"a partner's pair or a half pair is no reason", {"de:4o 7c 5e", "iz:Cc Rc"}, 0, 1, "4o"},
+        {"nor is a half pair", {"de:4o 7c 5e", "ar:Ce Ro"}, 0, 1, "4o"},
+        {"against a pair the As first", {"ar:4o 3o Ao", "iz:Ro Co"}, 1, 2, "Ao", oros},
+        {"then the Tres of a suit led once", {"ar:4o 3o", "iz:Ro Co"}, 1, 2, "3o", oros},
+        {"not of a suit led twice", {"ar:4o 3o", "iz:Ro Co"}, 2, 2, "4o", oros},
+        {"a pair suit it cannot lead gives way",
+         {"de:Ao 6b", "ar:Ce Re Cb Rb"},
+         0,
+         1,
+         "6b",
+         bastos},
+        {"a Tres of a suit never led is not led against a pair",
+         {"de:3c Ao", "ar:Cc Rc"},
+         0,
+         4,
+         "Ao"},
+        {"the leader's low-card call tries the As first", {"de:4o Ao"}, 0, 1, "Ao"},
+        {"the drawn suit's low card first", {"de:4o 4c 4e 4b"}, 0, 3, "4e"},
+        {"from bastos the next suit is oros", {"de:4e 4c 4o"}, 0, 4, "4o"},
+        {"Caballo/Rey before the Tres of a suit never led", {"de:3c Co"}, 0, 3, "Co"},
+    };
+    for (const Caso& c : casos) {
+        SCOPED_TRACE(c.que);
+        vaciar_manos(m);
+        for (int& veces : m.salidas) veces = c.salidas;
+        const int lider = dar_mano_corta(m, c.manos[0]);
+        if (c.manos[1]) dar_mano_corta(m, c.manos[1]);
+        EXPECT_EQ(sale_con(lider, c.r), carta(c.juega));
+        EXPECT_EQ(m.Label4.caption, c.cantan ? texto::cantan_a[c.cantan] : texto::salir_x_mala);
     }
-}
 
-TEST_F(Salida, APartnersPairOrAHalfPairIsNoReason) {
-    m.quien_sale = derecha;
-    mano(derecha, {cuatro(oros), siete(copas), cinco(espadas)});
-    mano(izquierda, {caballo(copas), rey(copas)}); // the partner
-    mano(arriba, {caballo(espadas), rey(oros)});   // not a pair of one suit
-    azar.dara(1, 4);
-    salida(m, derecha);
-    EXPECT_EQ(jugada(derecha), cuatro(oros));
-    EXPECT_EQ(m.Label4.caption, texto::salir_x_mala);
-}
-
-TEST_F(Salida, APairSuitTheLeaderCannotLeadGivesWayToTheNext) {
-    m.quien_sale = derecha;
-    // arriba holds the pairs of espadas and bastos; derecha has no espadas, and
-    // of bastos only a low card behind an As of oros.
-    mano(arriba, {caballo(espadas), rey(espadas), caballo(bastos), rey(bastos)});
-    mano(derecha, {as_de(oros), seis(bastos)});
-    salida(m, derecha);
-    EXPECT_EQ(jugada(derecha), seis(bastos));
-    EXPECT_EQ(m.Label4.caption, texto::cantan_a[bastos]);
-    EXPECT_EQ(azar.sorteos, 0) << "the pair lead draws nothing";
-
-    // With only a Caballo of bastos nothing goes down for either pair, and the
-    // random chain leads: its Label4 text is the last one written.
-    mano(derecha, {caballo(bastos), as_de(oros)});
-    azar.dara(4, 4); // bastos first: no low card, then oros' As in the first round
-    salida(m, derecha);
-    EXPECT_EQ(jugada(derecha), as_de(oros));
-    EXPECT_EQ(m.Label4.caption, texto::salir_x_mala);
-}
-
-TEST_F(Salida, AgainstAPairTheAsGoesFirstThenTheTresOfASuitLedOnce) {
+    // Not leading, so that the low-card call does not try the As itself: the
+    // As round comes before the Tres round.
     m.quien_sale = arriba;
-    mano(izquierda, {rey(oros), caballo(oros)});
-    mano(arriba, {cuatro(oros), tres_de(oros), as_de(oros)});
-    salida(m, arriba);
-    EXPECT_EQ(jugada(arriba), as_de(oros));
-    m.salidas[oros] = 1;
-    salida(m, arriba);
-    EXPECT_EQ(jugada(arriba), tres_de(oros));
-    salida(m, arriba);
-    EXPECT_EQ(jugada(arriba), cuatro(oros));
-}
-
-TEST_F(Salida, SalirMalaStartsAtTheDrawnSuitAndTriesTheKindsRoundByRound) {
-    m.quien_sale = derecha;
-    // r = 3: espadas, bastos, oros, copas. A Caballo of oros and a Tres of
-    // copas, copas never led: the Caballo (second round), not the Tres (last).
-    mano(derecha, {tres_de(copas), caballo(oros)});
-    azar.dara(3, 4);
-    salir_mala(m, derecha);
-    EXPECT_EQ(m.sorteo, 3);
-    EXPECT_EQ(jugada(derecha), caballo(oros));
-
-    // Low cards in every suit: the drawn suit's goes first.
-    for (int r = 1; r <= 4; ++r) {
-        mano(derecha, {cuatro(oros), cuatro(copas), cuatro(espadas), cuatro(bastos)});
-        azar.dara(r, 4);
-        salir_mala(m, derecha);
-        EXPECT_EQ(palo_de_codigo(jugada(derecha)), r);
-    }
-    // Cyclic: from bastos the next suit is oros.
-    mano(derecha, {cuatro(espadas), cuatro(copas), cuatro(oros)});
-    azar.dara(4, 4);
-    salir_mala(m, derecha);
-    EXPECT_EQ(jugada(derecha), cuatro(oros));
-
-    // The As round comes before the Tres round.
     mano(derecha, {tres_de(oros), as_de(espadas)});
     azar.dara(1, 4);
-    m.quien_sale = arriba; // not leading, so baja does not try the As itself
     salir_mala(m, derecha);
     EXPECT_EQ(jugada(derecha), as_de(espadas));
-    EXPECT_EQ(azar.sorteos, 7);
-}
-
-TEST_F(Salida, IzquierdaDrawsOnceForTheFirstSuitAndOnceForEachLowCardCall) {
-    m.quien_sale = izquierda;
-    mano(izquierda, {rey(bastos)});
-    salir_mala(m, izquierda);
-    EXPECT_EQ(jugada(izquierda), rey(bastos));
-    EXPECT_EQ(azar.sorteos, 1 + 4);
-
-    // Against a pair: the As chooser, then one low-card call.
-    azar.sorteos = 0;
-    mano(arriba, {caballo(copas), rey(copas)});
-    mano(izquierda, {siete(copas), as_de(oros)});
-    azar.dara(2, 3); // copas' As is allowed by 1: this draw does not matter here
-    salida(m, izquierda);
-    EXPECT_EQ(jugada(izquierda), siete(copas));
-    EXPECT_EQ(azar.sorteos, 1);
 }

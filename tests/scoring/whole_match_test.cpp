@@ -5,7 +5,6 @@
 
 #include "core/controls.h"
 #include "core/deal.h"
-#include "core/texts.h"
 #include "support/recording_table.h"
 
 using namespace quimbel;
@@ -24,32 +23,24 @@ int puntos_cantados(const std::vector<Anuncio>& anuncios, std::size_t desde) {
     return puntos;
 }
 
-struct Juegos {
-    int nosotros = 0;
-    int ellos = 0;
-};
-
-Juegos leer_juegos(const Mesa& m) {
-    return {valor_numerico(m.juegos_nosotros.caption), valor_numerico(m.juegos_ellos.caption)};
+int juegos(const Mesa& m, Equipo e) {
+    return valor_numerico((e == Equipo::nosotros ? m.juegos_nosotros : m.juegos_ellos).caption);
 }
 
 struct Recuento {
-    int manos = 0;
-    int tutes = 0;
-    int partidas = 0;
-    int cantes = 0;
+    int manos = 0, tutes = 0, cantes = 0;
 };
 
 // One match from the window's load to its banner.
 void jugar_partida(std::uint64_t semilla, Recuento& r) {
+    SCOPED_TRACE(::testing::Message() << "seed " << semilla);
     prueba::MesaQueAnota t(semilla);
     Mesa& m = t.m;
     auto& anuncios = t.plataforma.anuncios;
 
     // The deal's totals are read while its banner is up: the match end that
     // may follow puts every label back to "0".
-    int banners_de_mano = 0;
-    int total_al_final = -1;
+    int banners_de_mano = 0, total_al_final = -1;
     bool partida_ganada = false;
     t.plataforma.durante_pausa_larga = [&] {
         if (m.anuncios[int(Anuncio::ganjuego)] || m.anuncios[int(Anuncio::perjuego)]) {
@@ -57,60 +48,59 @@ void jugar_partida(std::uint64_t semilla, Recuento& r) {
             total_al_final =
                 valor_numerico(m.tanteo_nosotros.caption) + valor_numerico(m.tanteo_ellos.caption);
         }
-        if (m.anuncios[int(Anuncio::ganpartida)] || m.anuncios[int(Anuncio::perpartida)]) {
-            Juegos j = leer_juegos(m);
-            EXPECT_TRUE(m.anuncios[int(Anuncio::ganpartida)] ? j.nosotros >= 8 : j.ellos >= 8)
-                << "seed " << semilla;
+        for (auto [banner, equipo] : {std::pair{Anuncio::ganpartida, Equipo::nosotros},
+                                      std::pair{Anuncio::perpartida, Equipo::ellos}}) {
+            if (!m.anuncios[int(banner)]) continue;
+            EXPECT_GE(juegos(m, equipo), 8);
             partida_ganada = true;
         }
     };
 
     Form_Load(m);
-    Juegos antes{};
+    int antes[2] = {0, 0};
     for (int mano = 1; !partida_ganada; ++mano) {
-        ASSERT_LE(mano, 15) << "seed " << semilla << ": a match is won in at most 15 deals";
+        SCOPED_TRACE(::testing::Message() << "deal " << mano);
+        ASSERT_LE(mano, 15) << "a match is won in at most 15 deals";
         const std::size_t primer_anuncio = anuncios.size();
         banners_de_mano = 0;
 
-        ASSERT_TRUE(pulsar(m, Control::barajar)) << "seed " << semilla;
+        ASSERT_TRUE(pulsar(m, Control::barajar));
         ASSERT_TRUE(pulsar(m, Control::ordenamelas));
         int bazas = 0;
-        while (!m.barajar.activo()) {
-            ASSERT_LT(bazas, 10) << "seed " << semilla << ", deal " << mano;
-            ASSERT_TRUE(pulsar(m, Control::jugando)) << "seed " << semilla << ", deal " << mano;
+        for (; !m.barajar.activo(); ++bazas) {
+            ASSERT_LT(bazas, 10);
+            ASSERT_TRUE(pulsar(m, Control::jugando));
             bool jugada = false;
             for (int i = 1; i <= 10 && !jugada; ++i)
                 jugada = pulsar_carta(m, i) && m.carta_rechazada == 0;
-            ASSERT_TRUE(jugada) << "seed " << semilla << ": the human had no card to play";
+            ASSERT_TRUE(jugada) << "the human had no card to play";
             ASSERT_TRUE(pulsar(m, Control::recoger));
-            ++bazas;
         }
 
         ++r.manos;
-        const Juegos despues = leer_juegos(m);
         if (m.tute_cantado == SiNo::si) {
             ++r.tutes;
-            EXPECT_EQ(banners_de_mano, 0) << "seed " << semilla << ": a tute's deal is not counted";
+            EXPECT_EQ(banners_de_mano, 0) << "a tute's deal is not counted";
         } else {
             EXPECT_EQ(bazas, 10);
-            ASSERT_EQ(banners_de_mano, 1) << "seed " << semilla << ", deal " << mano;
+            ASSERT_EQ(banners_de_mano, 1);
             const int cantado = puntos_cantados(anuncios, primer_anuncio);
             r.cantes += cantado > 0;
-            EXPECT_EQ(total_al_final, 130 + cantado) << "seed " << semilla << ", deal " << mano;
+            EXPECT_EQ(total_al_final, 130 + cantado);
         }
+        const int despues[2] = {juegos(m, Equipo::nosotros), juegos(m, Equipo::ellos)};
         if (partida_ganada) {
             EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
-            EXPECT_EQ(despues.nosotros + despues.ellos, 0);
-            ++r.partidas;
+            EXPECT_EQ(despues[0] + despues[1], 0);
         } else {
             // One game, two above 100 points, two for a tute: never fewer.
-            const int ganados = despues.nosotros - antes.nosotros + despues.ellos - antes.ellos;
-            EXPECT_GE(despues.nosotros, antes.nosotros) << "seed " << semilla;
-            EXPECT_GE(despues.ellos, antes.ellos) << "seed " << semilla;
-            EXPECT_TRUE(ganados == 1 || ganados == 2) << "seed " << semilla << ": " << ganados;
+            const int ganados = despues[0] - antes[0] + despues[1] - antes[1];
+            EXPECT_GE(despues[0], antes[0]);
+            EXPECT_GE(despues[1], antes[1]);
+            EXPECT_TRUE(ganados == 1 || ganados == 2) << ganados;
             EXPECT_EQ(m.barajar.caption, texto::barajar_y_repartir);
         }
-        antes = despues;
+        antes[0] = despues[0], antes[1] = despues[1];
     }
     // The new match starts from a fresh deal with the usual caption.
     ASSERT_TRUE(pulsar(m, Control::barajar));
@@ -125,7 +115,6 @@ TEST(PartidasEnteras, EveryDealSharesOut130PlusItsDeclarationsAndGamesOnlyGrow) 
         jugar_partida(semilla, r);
         if (::testing::Test::HasFatalFailure()) return;
     }
-    EXPECT_EQ(r.partidas, 300);
     // The matches really met the cases that matter.
     EXPECT_GT(r.tutes, 0);
     EXPECT_GT(r.cantes, r.manos / 4);

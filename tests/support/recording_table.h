@@ -2,12 +2,17 @@
 // announcement pictures shown and the tricks evaluated, in order.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <array>
 #include <string>
 #include <vector>
 
 #include "core/headless_platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
+#include "core/texts.h"
+#include "support/headless_table.h"
 
 namespace quimbel::prueba {
 
@@ -25,11 +30,11 @@ class PlataformaQueAnota : public PlataformaSinPantalla {
     std::vector<BazaEvaluada> bazas;
 };
 
-// The names of the pictures shown ("de40", "ab20copas" ...), for readable failures.
-inline std::vector<std::string> nombres(const std::vector<Anuncio>& anuncios) {
-    std::vector<std::string> v;
-    for (Anuncio a : anuncios) v.emplace_back(nombre_anuncio(a));
-    return v;
+// The names of the pictures shown, "de40 ab20copas", for readable failures.
+inline std::string nombres(const std::vector<Anuncio>& anuncios) {
+    std::string s;
+    for (Anuncio a : anuncios) (s += s.empty() ? "" : " ") += nombre_anuncio(a);
+    return s;
 }
 
 struct MesaQueAnota {
@@ -37,6 +42,50 @@ struct MesaQueAnota {
     PlataformaQueAnota plataforma;
     AzarGuionado azar;
     Mesa m;
+};
+
+// A deal at its fifth trick, laid by hand: every score "0", espadas trumps,
+// the human still holding cards, and no button but SALIR able to act.
+struct MesaDeTanteo : ::testing::Test {
+    MesaQueAnota t;
+    Mesa& m = t.m;
+    std::vector<Anuncio>& vistos = t.plataforma.anuncios;
+
+    void SetUp() override {
+        vaciar_manos(m);
+        poner_pinta(m, codigo_de(espadas, rango_dos));
+        marcador(0, 0);
+        juegos(0, 0);
+        m.barajar = Boton{std::string(texto::barajar_y_repartir), true, false};
+        m.jugando.enabled = m.recoger.enabled = false;
+        m.tute_cantado = SiNo::no;
+        for (auto& palos : m.cantado)
+            for (int& cantado : palos) cantado = 0;
+        m.baza_numero = 5;
+        dar_mano(m, yo, {1, 2, 3});
+        vistos.clear();
+        t.plataforma.bazas.clear();
+    }
+    void marcador(int nosotros, int ellos) {
+        escribir_numero(m.tanteo_nosotros, nosotros);
+        escribir_numero(m.tanteo_ellos, ellos);
+    }
+    void juegos(int nosotros, int ellos) {
+        escribir_numero(m.juegos_nosotros, nosotros);
+        escribir_numero(m.juegos_ellos, ellos);
+    }
+    int tanteo(Equipo e) const {
+        return valor_numerico((e == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos).caption);
+    }
+    // The tenth trick: the human's hand is empty and baza_numero has gone to 11.
+    void ultima() {
+        dar_mano(m, yo, {});
+        m.baza_numero = 11;
+    }
+    // derecha, arriba, izquierda and yo's cards on the table.
+    void en_mesa(std::array<int, 4> codigos) {
+        for (int k = 1; k <= 4; ++k) poner_en_mesa(m, k, codigos[k - 1]);
+    }
 };
 
 } // namespace quimbel::prueba
