@@ -1,7 +1,11 @@
 // The follow of a computer seat: who has trumped decides the chain, and each
-// chain tries its choosers in its own order.
+// chain tries its choosers in its own order. With no card of the led suit:
+// over-trump only with a card that beats the table, discard by which team is
+// winning, Aces of the other suits last, and trump an untrumped trick with the
+// cheapest trump.
 #include <gtest/gtest.h>
 
+#include "players/void_play.h"
 #include "support/players_table.h"
 
 using namespace quimbel;
@@ -18,8 +22,8 @@ TEST_F(Seguir, EachChainPlaysTheCardsOfTheSuitInItsOrder) {
          "Ac Cc 7c"},
         {"no As of copas out: the Tres before a low card that wins", bastos, "yo:7c ar:5c",
          "de:4c Sc 3c", "3c Sc 4c"},
-        {"the partner's As makes the Tres unsafe", bastos, "yo:7c ar:5c", "de:4c Sc 3c", "Sc 3c 4c",
-         "iz:Ac"},
+        {"the partner's As makes the Tres unsafe", bastos, "yo:7c ar:5c", "de:4c Sc 3c iz:Ac",
+         "Sc 3c 4c"},
         // A human holding the Tres would have to beat the Seis with it.
         {"for oros any As down keeps the Tres back; no human obligation", espadas,
          "ar:6o iz:5o yo:Ac", "de:3o 2o", "2o 3o"},
@@ -33,4 +37,76 @@ TEST_F(Seguir, EachChainPlaysTheCardsOfTheSuitInItsOrder) {
         {"trumps led: followed, the As first", oros, "de:7o", "ar:4o Ao Rc", "Ao 4o"},
     };
     for (const Situacion& s : casos) jugar(s);
+}
+
+TEST_F(Seguir, EachVoidChainPlaysInItsOrder) {
+    const Situacion casos[] = {
+        {"the Cinco does not beat the Sota, the Caballo does", bastos, "ar:4c iz:5c yo:Sb",
+         "de:5b Cb Ab", "Cb Ab 5b"},
+        {"over the partner's trump too, with the cheapest that beats it", bastos,
+         "ar:4c iz:7b yo:5c", "de:Rb 5b Sb", "Sb Rb 5b"},
+        {"only the As beats a Tres of trumps", bastos, "ar:4c iz:3b yo:5c", "de:Rb Ab", "Ab Rb"},
+        {"the partner winning: the most valuable discard, the losing trump last", bastos,
+         "ar:4c iz:Rb yo:5c", "de:Cb 4e 3o", "3o 4e Cb"},
+        {"the opponents winning: the cheapest discard", bastos, "ar:4c iz:5c yo:3b", "de:Cb 3o 4e",
+         "4e 3o Cb"},
+        {"an As of another suit after every other discard", oros, "de:4c ar:5o",
+         "iz:4o Ae Sb Re 2o", "Sb Re Ae 4o 2o"},
+        // Untrumped tricks.
+        {"the cheapest trump, the Caballo and Rey last", copas, "ar:Ao", "de:Cc Ac 3c 2c",
+         "2c 3c Ac Cc"},
+        {"a trump even on the partner's winning Tres", copas, "yo:3o de:4o", "ar:Rb Sc", "Sc"},
+        {"no trump, the other team winning: the cheapest, the As last", bastos, "ar:3o",
+         "de:Ac 3e Rc 5e", "5e Rc 3e Ac", arriba},
+        {"loading: Tres, Caballo/Rey, low, the As last", bastos, "de:So", "iz:Ac 4e Rc 3e",
+         "3e Rc 4e Ac", yo},
+    };
+    for (const Situacion& s : casos) jugar(s);
+
+    // The seat loads its partner's trick only in the deals whose first leader
+    // plays right after it.
+    const Situacion carga[] = {{"", bastos, "iz:Ao", "de:4c 3e Cc", ""},
+                               {"", bastos, "yo:Ao", "ar:4c 3e Cc", ""},
+                               {"", bastos, "de:Ao", "iz:4c 3e Cc", ""}};
+    const int turno_que_carga[] = {arriba, izquierda, yo};
+    for (int n = 0; n < 3; ++n) {
+        for (int turno = derecha; turno <= yo; ++turno) {
+            Situacion s = carga[n];
+            s.turno_mano = turno;
+            s.juega = turno == turno_que_carga[n] ? "3e" : "4c";
+            s.que = s.juega[0] == '3' ? "loads" : "does not load";
+            jugar(s);
+        }
+    }
+}
+
+TEST_F(Seguir, TheDiscardOrderOfTheOtherSuitsFollowsTheTrump) {
+    // copas, espadas, bastos, with oros in the trump suit's place.
+    const int orden[5][3] = {{0, 0, 0},
+                             {copas, espadas, bastos},
+                             {oros, espadas, bastos},
+                             {copas, oros, bastos},
+                             {copas, espadas, oros}};
+    for (int triunfo = oros; triunfo <= bastos; ++triunfo) {
+        const auto [a, b, c] = orden[triunfo];
+        const int led = triunfo == copas ? oros : copas;
+        for (bool ganan_ellos : {false, true}) {
+            // yo trumps with the Rey; derecha over-trumps with the Tres or
+            // follows. arriba's Caballo of trumps cannot win.
+            limpiar_mesa(m);
+            pinta(triunfo);
+            sale(izquierda, sota(led));
+            echa(yo, rey(triunfo));
+            echa(derecha, ganan_ellos ? tres_de(triunfo) : cinco(led));
+            mano(arriba, {cuatro(c), tres_de(c), cuatro(b), tres_de(b), cuatro(a), tres_de(a),
+                          caballo(triunfo)});
+            // Cheap: the low cards first; generous: the Treses first.
+            for (int palo : {a, b, c}) {
+                fallar(m, triunfo, arriba);
+                EXPECT_EQ(jugada(arriba), ganan_ellos ? cuatro(palo) : tres_de(palo))
+                    << nombre_palo(triunfo) << (ganan_ellos ? " cheap" : " generous");
+                retirar(arriba);
+            }
+        }
+    }
 }

@@ -55,40 +55,30 @@ TEST_F(Salida, EveryLeaderLeadsIntoEitherOpponentsPairUnlessDeclared) {
 TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
     struct Caso {
         const char* que;
-        const char* manos[2]; // the leader's first
-        int salidas;          // times each suit has been led
-        int r;                // the first suit drawn
+        const char* manos; // the leader's first
+        int salidas;       // times each suit has been led
+        int r;             // the first suit drawn
         const char* juega;
         int cantan = 0; // the suit named in Label4, 0 for "Salir x MALA"
     };
     const Caso casos[] = {
-        {"a partner's pair or a half pair is no reason", {"de:4o 7c 5e", "iz:Cc Rc"}, 0, 1, "4o"},
-        {"nor is a half pair", {"de:4o 7c 5e", "ar:Ce Ro"}, 0, 1, "4o"},
-        {"against a pair the As first", {"ar:4o 3o Ao", "iz:Ro Co"}, 1, 2, "Ao", oros},
-        {"then the Tres of a suit led once", {"ar:4o 3o", "iz:Ro Co"}, 1, 2, "3o", oros},
-        {"not of a suit led twice", {"ar:4o 3o", "iz:Ro Co"}, 2, 2, "4o", oros},
-        {"a pair suit it cannot lead gives way",
-         {"de:Ao 6b", "ar:Ce Re Cb Rb"},
-         0,
-         1,
-         "6b",
-         bastos},
-        {"a Tres of a suit never led is not led against a pair",
-         {"de:3c Ao", "ar:Cc Rc"},
-         0,
-         4,
-         "Ao"},
-        {"the leader's low-card call tries the As first", {"de:4o Ao"}, 0, 1, "Ao"},
-        {"the drawn suit's low card first", {"de:4o 4c 4e 4b"}, 0, 3, "4e"},
-        {"from bastos the next suit is oros", {"de:4e 4c 4o"}, 0, 4, "4o"},
-        {"Caballo/Rey before the Tres of a suit never led", {"de:3c Co"}, 0, 3, "Co"},
+        {"a partner's pair or a half pair is no reason", "de:4o 7c 5e iz:Cc Rc", 0, 1, "4o"},
+        {"nor is a half pair", "de:4o 7c 5e ar:Ce Ro", 0, 1, "4o"},
+        {"against a pair the As first", "ar:4o 3o Ao iz:Ro Co", 1, 2, "Ao", oros},
+        {"then the Tres of a suit led once", "ar:4o 3o iz:Ro Co", 1, 2, "3o", oros},
+        {"not of a suit led twice", "ar:4o 3o iz:Ro Co", 2, 2, "4o", oros},
+        {"a pair suit it cannot lead gives way", "de:Ao 6b ar:Ce Re Cb Rb", 0, 1, "6b", bastos},
+        {"a Tres of a suit never led is not led against a pair", "de:3c Ao ar:Cc Rc", 0, 4, "Ao"},
+        {"the leader's low-card call tries the As first", "de:4o Ao", 0, 1, "Ao"},
+        {"the drawn suit's low card first", "de:4o 4c 4e 4b", 0, 3, "4e"},
+        {"from bastos the next suit is oros", "de:4e 4c 4o", 0, 4, "4o"},
+        {"Caballo/Rey before the Tres of a suit never led", "de:3c Co", 0, 3, "Co"},
     };
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         vaciar_manos(m);
         for (int& veces : m.salidas) veces = c.salidas;
-        const int lider = dar_mano_corta(m, c.manos[0]);
-        if (c.manos[1]) dar_mano_corta(m, c.manos[1]);
+        const int lider = dar_manos(m, c.manos);
         EXPECT_EQ(sale_con(lider, c.r), carta(c.juega));
         EXPECT_EQ(m.Label4.caption, c.cantan ? texto::cantan_a[c.cantan] : texto::salir_x_mala);
     }

@@ -55,18 +55,6 @@ TEST_F(Recoger, TheWinnerIsNamedAndLeadsTheNextTrick) {
     }
 }
 
-TEST_F(Recoger, TheTenthTrickEndsTheDeal) {
-    m.baza_numero = 10;
-    dar_mano(m, yo, {});
-    baza_de(arriba);
-    ASSERT_TRUE(pulsar(m, Control::recoger));
-    EXPECT_EQ(tanteo(Equipo::nosotros), 21); // the As and the last trick's 10
-    EXPECT_EQ(nombres(vistos), "ganjuego");
-    EXPECT_EQ(m.juegos_nosotros.caption, "1");
-    EXPECT_TRUE(m.barajar.activo());
-    EXPECT_FALSE(m.jugando.enabled);
-}
-
 // A tute that ends the match shows two pictures, each for a long pause. A deal
 // started during either would be corrupted by the rest of the collection, so
 // every control is pressed during both, as an impatient user would.

@@ -7,7 +7,7 @@
 #include "support/recording_table.h"
 
 using namespace quimbel;
-using prueba::dar_mano_corta;
+using prueba::dar_manos;
 using prueba::nombres;
 
 namespace {
@@ -25,82 +25,57 @@ struct Cantes : prueba::MesaDeTanteo {
             cantes_ellos(m);
         }
     }
-    // The seat plays the card in `slot`, as the play routines leave the hand.
-    void jugar(int asiento, int slot) {
-        m.cartas[asiento][m.palos[asiento][slot]][slot] = 0;
-        m.manos[asiento][slot].visible = false;
-    }
 };
 
 } // namespace
 
 TEST_F(Cantes, EachSeatDeclaresWhatItHoldsOnceAPassAndEachPairOnceADeal) {
-    struct Pasada {
-        Equipo equipo;
+    using enum Equipo;
+    struct Paso {
+        const char* manos; // a new deal with these hands; nullptr: the deal goes on
+        int triunfo;
+        Equipo equipo; // the team that won the trick, with `antes` points then
         int antes;
-        const char* vistos; // nullptr: no more passes
+        const char* vistos;
         int despues;
     };
-    struct Caso {
-        const char* que;
-        int triunfo;
-        const char* manos[3];
-        Pasada pasadas[3];
-        int juega_arriba = 0; // the slot of a card arriba has played
+    const Paso pasos[] = {
+        // The trump pair is a 40, never a 20, and not again.
+        {"de:Ce 2o Re 4c", espadas, ellos, 15, "de40", 55},
+        {nullptr, espadas, ellos, 60, "", 60},
+        // The 40 first, then the other seat's 20.
+        {"ar:Co 4o Ro yo:Rc 2b Cc", copas, nosotros, 4, "ab40 ar20oros", 64},
+        // One declaration a seat in a pass, its other pair at the next.
+        {"iz:Rb Co Cb Ro de:Cc Ce Rc Re", espadas, ellos, 0, "de40 iz20oros", 60},
+        {nullptr, espadas, ellos, 70, "de20copas iz20bastos", 110},
+        {nullptr, espadas, ellos, 110, "", 110},
+        // Only for the team of the trick, with both cards in hand, once a deal.
+        {"yo:Cc Rc 5o ar:-Cb Rb 6o iz:Co Ro", espadas, ellos, 0, "iz20oros", 20},
+        {nullptr, espadas, nosotros, 10, "ab20copas", 30},
+        {nullptr, espadas, nosotros, 30, "", 30},
+        // Every Caballo and every Rey: the tute of Caballos. No 20 after a tute.
+        {"ar:Co Ro Cc Rc Ce Re Cb Rb", espadas, nosotros, 0, "artutecab", 0},
+        {"yo:Ro Rc Co Re Rb", espadas, nosotros, 0, "abtuterey", 0},
     };
-    const Caso casos[] = {
-        {"the trump pair is a 40, never a 20, and not again",
-         espadas,
-         {"de:Ce 2o Re 4c"},
-         {{Equipo::ellos, 15, "de40", 55}, {Equipo::ellos, 60, "", 60}}},
-        {"the 40 first, then the other seat's 20",
-         copas,
-         {"ar:Co 4o Ro", "yo:Rc 2b Cc"},
-         {{Equipo::nosotros, 4, "ab40 ar20oros", 64}}},
-        {"one declaration a seat in a pass, the other pair at the next",
-         espadas,
-         {"iz:Rb Co Cb Ro", "de:Cc Ce Rc Re"},
-         {{Equipo::ellos, 0, "de40 iz20oros", 60},
-          {Equipo::ellos, 70, "de20copas iz20bastos", 110},
-          {Equipo::ellos, 110, "", 110}}},
-        {"only the team of the trick, with both cards held, once a deal",
-         espadas,
-         {"yo:Cc Rc 5o", "ar:Cb Rb 6o", "iz:Co Ro"},
-         {{Equipo::ellos, 0, "iz20oros", 20},
-          {Equipo::nosotros, 10, "ab20copas", 30},
-          {Equipo::nosotros, 30, "", 30}},
-         1},
-        {"a hand with every Caballo and Rey declares the Caballos",
-         espadas,
-         {"ar:Co Ro Cc Rc Ce Re Cb Rb"},
-         {{Equipo::nosotros, 0, "artutecab", 0}}},
-        {"no 20 after a tute",
-         espadas,
-         {"yo:Ro Rc Co Re Rb"},
-         {{Equipo::nosotros, 0, "abtuterey", 0}}},
-    };
-    for (const Caso& c : casos) {
-        SetUp();
-        SCOPED_TRACE(c.que);
-        prueba::poner_pinta(m, codigo_de(c.triunfo, rango_dos));
-        for (const char* mano : c.manos)
-            if (mano) dar_mano_corta(m, mano);
-        if (c.juega_arriba) jugar(arriba, c.juega_arriba);
-        for (const Pasada& p : c.pasadas) {
-            if (!p.vistos) break;
-            pasada(p.equipo, p.antes);
-            EXPECT_EQ(nombres(vistos), p.vistos) << "after " << p.antes;
-            EXPECT_EQ(tanteo(p.equipo), p.despues);
+    const char* mano = "";
+    for (const Paso& p : pasos) {
+        if (p.manos) {
+            SetUp();
+            prueba::poner_pinta(m, codigo_de(p.triunfo, rango_dos));
+            dar_manos(m, mano = p.manos);
         }
+        SCOPED_TRACE(mano);
+        pasada(p.equipo, p.antes);
+        EXPECT_EQ(nombres(vistos), p.vistos) << "at " << p.antes;
+        EXPECT_EQ(tanteo(p.equipo), p.despues) << "at " << p.antes;
     }
 }
 
 TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
     m.jugando.enabled = true;
     juegos(0, 3);
-    dar_mano_corta(m, "de:Co 2o Cc Ce Cb");
-    dar_mano_corta(m, "iz:Ro Rc Re Rb"); // never looked at after derecha's tute
-    jugar(derecha, 2);
+    // izquierda's tute is never looked at after derecha's.
+    dar_manos(m, "de:Co -2o Cc Ce Cb iz:Ro Rc Re Rb");
     pasada(Equipo::ellos, 12);
     EXPECT_EQ(nombres(vistos), "detutecab");
     // Shown for one long pause with its beep, and hidden again.

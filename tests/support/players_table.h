@@ -47,52 +47,56 @@ class PlataformaDeCartas final : public PlataformaSinPantalla {
 };
 
 // Cards written short for tables of situations: the rank (2 4 5 6 7 S C R 3 A)
-// then the suit (o c e b), "Sb" being the Sota of bastos; a seat's card on the
-// table as "yo:Sb", the seats being de, ar, iz and yo.
+// then the suit (o c e b), "Sb" being the Sota of bastos.
 inline int carta(std::string_view t) {
     constexpr std::string_view rangos = "24567SCR3A", palos = "oceb";
     return codigo_de(static_cast<int>(palos.find(t[1])) + 1,
                      static_cast<int>(rangos.find(t[0])) + 1);
 }
-inline int asiento_corto(std::string_view t) {
-    constexpr std::string_view asientos = "de ar iz yo";
-    return static_cast<int>(asientos.find(t.substr(0, 2))) / 3 + 1;
-}
-// The words of `texto`, split at spaces.
-inline std::vector<std::string_view> palabras(std::string_view texto) {
-    std::vector<std::string_view> v;
+
+// Seats' cards written short, "de:4c Sc iz:Ac" (the seats being de, ar, iz and
+// yo): f(seat, card, n) for the n-th card written after each seat.
+template <class F> void por_asiento(std::string_view texto, F f) {
+    int asiento = 0, n = 0;
     for (std::size_t i = 0; (i = texto.find_first_not_of(' ', i)) != texto.npos;) {
-        std::size_t fin = std::min(texto.find(' ', i), texto.size());
-        v.push_back(texto.substr(i, fin - i));
-        i = fin;
+        std::string_view t = texto.substr(i, texto.find(' ', i) - i);
+        i += t.size();
+        if (t.size() > 3 && t[2] == ':') {
+            asiento =
+                static_cast<int>(std::string_view("de ar iz yo").find(t.substr(0, 2))) / 3 + 1;
+            n = 0;
+            t.remove_prefix(3);
+        }
+        f(asiento, t, ++n);
     }
-    return v;
 }
 
-// dar_mano for a hand written short, "de:5b Cb Ab"; gives the seat.
-inline int dar_mano_corta(Mesa& m, std::string_view texto) {
-    const int asiento = asiento_corto(texto);
-    dar_mano(m, asiento, {});
-    int i = 1;
-    for (std::string_view t : palabras(texto.substr(3))) {
-        const int codigo = carta(t);
-        m.manos[asiento][i] = Imagen{naipe_de_codigo(codigo), codigo, true, true};
-        if (asiento != yo) m.tapas[asiento][i] = Imagen{dibujo_dorso, 0, true, true};
-        m.cartas[asiento][palo_de_codigo(codigo)][i] = codigo;
-        m.palos[asiento][i++] = palo_de_codigo(codigo);
-    }
-    return asiento;
+// Lay the hands written short in slots 1, 2 ... as the deal would; a card
+// marked '-' ("-Cb") has been played from its slot. Gives the first seat.
+inline int dar_manos(Mesa& m, std::string_view texto) {
+    int primero = 0;
+    por_asiento(texto, [&](int asiento, std::string_view t, int i) {
+        if (i == 1) dar_mano(m, asiento, {});
+        primero = primero ? primero : asiento;
+        const bool jugada = t[0] == '-';
+        const int codigo = carta(t.substr(jugada));
+        m.manos[asiento][i] = Imagen{naipe_de_codigo(codigo), codigo, !jugada, true};
+        if (asiento != yo) m.tapas[asiento][i] = Imagen{dibujo_dorso, 0, !jugada, true};
+        m.cartas[asiento][palo_de_codigo(codigo)][i] = jugada ? 0 : codigo;
+        m.palos[asiento][i] = palo_de_codigo(codigo);
+    });
+    return primero;
 }
 
-// One seat asked again and again on a trick laid by hand: it must put down the
-// cards of `juega` in turn, each taken back off the table before the next call.
+// The first seat of `manos` asked again and again on a trick laid by hand: it
+// must put down the cards of `juega` in turn, each taken back off the table
+// before the next call.
 struct Situacion {
     const char* que; // what the case shows, printed when it fails
     int triunfo;
-    const char* mesa; // the trick so far, its leader first: "ar:4c yo:Sb"
-    const char* mano; // the seat asked and its hand: "de:5b Cb Ab"
+    const char* mesa;  // the trick so far, its leader first: "ar:4c yo:Sb"
+    const char* manos; // the seat asked first: "de:5b Cb Ab iz:Ac"
     const char* juega;
-    const char* otra = ""; // another seat's hand: "iz:Ac"
     int turno_mano = derecha;
 };
 
@@ -134,21 +138,16 @@ struct MesaDeJugadores : ::testing::Test {
         limpiar_mesa(m);
         pinta(s.triunfo);
         m.turno_mano = s.turno_mano;
-        bool primera = true;
-        for (std::string_view t : palabras(s.mesa)) {
-            if (primera)
-                sale(asiento_corto(t), carta(t.substr(3)));
-            else
-                echa(asiento_corto(t), carta(t.substr(3)));
-            primera = false;
-        }
-        if (*s.otra) dar_mano_corta(m, s.otra);
-        const int asiento = dar_mano_corta(m, s.mano);
-        for (std::string_view t : palabras(s.juega)) {
+        m.la_salida = 0;
+        por_asiento(s.mesa, [&](int asiento, std::string_view t, int) {
+            m.la_salida ? echa(asiento, carta(t)) : sale(asiento, carta(t));
+        });
+        const int asiento = dar_manos(m, s.manos);
+        por_asiento(s.juega, [&](int, std::string_view t, int) {
             seguir(m, asiento);
             EXPECT_EQ(jugada(asiento), carta(t)) << "expected " << t;
             retirar(asiento);
-        }
+        });
     }
 };
 
