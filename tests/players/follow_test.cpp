@@ -27,6 +27,8 @@ TEST_F(Seguir, EachChainPlaysTheCardsOfTheSuitInItsOrder) {
         // A human holding the Tres would have to beat the Seis with it.
         {"for oros any As down keeps the Tres back; no human obligation", espadas,
          "ar:6o iz:5o yo:Ac", "de:3o 2o", "2o 3o"},
+        {"the As of oros stops any low card; the Seis is not beaten as a human must", espadas,
+         "ar:6c yo:Ao", "de:5c 7c", "5c 7c"},
         {"for copas only the As of copas does", espadas, "ar:4c yo:Ao", "de:6c 3c", "3c 6c"},
         {"void, it trumps even over its partner's As", espadas, "iz:Ac yo:4c", "de:So 4e", "4e So"},
         {"an opponent has trumped: the cheapest first", bastos, "ar:4c iz:6c yo:Sb",

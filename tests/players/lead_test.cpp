@@ -65,6 +65,7 @@ TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
         {"a partner's pair or a half pair is no reason", "de:4o 7c 5e iz:Cc Rc", 0, 1, "4o"},
         {"nor is a half pair", "de:4o 7c 5e ar:Ce Ro", 0, 1, "4o"},
         {"against a pair the As first", "ar:4o 3o Ao iz:Ro Co", 1, 2, "Ao", oros},
+        {"izquierda's As goes whatever its draw", "iz:4o Ao ar:Co Ro", 0, 1, "Ao", oros},
         {"then the Tres of a suit led once", "ar:4o 3o iz:Ro Co", 1, 2, "3o", oros},
         {"not of a suit led twice", "ar:4o 3o iz:Ro Co", 2, 2, "4o", oros},
         {"a pair suit it cannot lead gives way", "de:Ao 6b ar:Ce Re Cb Rb", 0, 1, "6b", bastos},
