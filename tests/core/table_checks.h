@@ -1,29 +1,21 @@
-// Checks on a table in play, shared by the tests of the trick and the deal.
+// Checks on a table in play, shared by the tests of the deal and the trick.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include <string>
-#include <utility>
+#include <string_view>
 #include <vector>
 
 #include "core/controls.h"
-#include "core/headless_platform.h"
-#include "core/random_source.h"
-#include "core/table.h"
+#include "support/players_table.h"
 
 namespace quimbel::prueba {
 
-// The headless platform that also keeps the order in which cards reach the
-// table, as (seat, code).
-struct PlataformaQueAnota : PlataformaSinPantalla {
-    void carta_puesta(int asiento, int codigo) override { puestas.push_back({asiento, codigo}); }
-    std::vector<std::pair<int, int>> puestas;
-};
-
-struct MesaQueAnota {
-    explicit MesaQueAnota(std::uint64_t semilla = 0) : azar(semilla), m(plataforma, azar) {}
-    PlataformaQueAnota plataforma;
+// A table on the scripted source whose platform keeps the cards put down.
+struct MesaJugada {
+    explicit MesaJugada(std::uint64_t semilla = 0) : azar(semilla), m(plataforma, azar) {}
+    PlataformaDeCartas plataforma;
     AzarGuionado azar;
     Mesa m;
 };
@@ -43,81 +35,63 @@ inline int jugar_primera_aceptada(Mesa& m) {
     return 0;
 }
 
-// The seats' suit arrays match what the table shows: for a computer seat slot
-// by slot (a card is in its suit's array exactly while its face and back are
-// shown), for the human as a set of codes (his hand is grouped).
+// The suit arrays match what the table shows, slot by slot: a card is in its
+// suit's array exactly while its face (and its back) are shown. Once AGRUPAR
+// is gone the human's arrays are only a set of codes, checked as such.
 inline ::testing::AssertionResult manos_cuadran(const Mesa& m) {
-    for (int asiento = derecha; asiento <= izquierda; ++asiento) {
+    int de_mas[41] = {}; // grouped: the human's codes in the arrays, less those in view
+    for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int i = 1; i <= 10; ++i) {
             const Imagen& carta = m.manos[asiento][i];
+            const bool conjunto = asiento == yo && !m.ordenamelas.visible;
+            auto falla = [&] {
+                return ::testing::AssertionFailure() << nombre_asiento(asiento) << " slot " << i;
+            };
+            if (carta.visible && m.palos[asiento][i] != palo_de_codigo(carta.tag))
+                return falla() << ": palos holds " << m.palos[asiento][i];
+            if (conjunto && carta.visible) --de_mas[carta.tag];
             for (int palo = oros; palo <= bastos; ++palo) {
-                int esperado = (carta.visible && m.palos[asiento][i] == palo) ? carta.tag : 0;
-                if (m.cartas[asiento][palo][i] != esperado)
-                    return ::testing::AssertionFailure()
-                           << nombre_asiento(asiento) << " slot " << i << " suit " << palo
-                           << ": array holds " << m.cartas[asiento][palo][i] << ", table shows "
-                           << esperado;
+                const int codigo = m.cartas[asiento][palo][i];
+                if (conjunto && codigo != 0) ++de_mas[palo_de_codigo(codigo) == palo ? codigo : 0];
+                const bool aqui = carta.visible && palo_de_codigo(carta.tag) == palo;
+                if (!conjunto && codigo != (aqui ? carta.tag : 0))
+                    return falla() << ": suit " << palo << " holds " << codigo;
             }
             // A tute shows the declarer's cards face up for the rest of the deal.
-            if (m.tute_cantado == SiNo::no && m.tapas[asiento][i].visible != carta.visible)
-                return ::testing::AssertionFailure()
-                       << nombre_asiento(asiento) << " slot " << i << ": back and face disagree";
+            if (asiento != yo && m.tute_cantado == SiNo::no &&
+                m.tapas[asiento][i].visible != carta.visible)
+                return falla() << ": back and face disagree";
         }
-    }
-    int en_arrays[41] = {};
-    for (int palo = oros; palo <= bastos; ++palo)
-        for (int i = 1; i <= 10; ++i) {
-            int codigo = m.cartas[yo][palo][i];
-            if (codigo == 0) continue;
-            if (palo_de_codigo(codigo) != palo)
-                return ::testing::AssertionFailure() << "yo: " << codigo << " in suit " << palo;
-            ++en_arrays[codigo];
-        }
-    int a_la_vista[41] = {};
-    for (int i = 1; i <= 10; ++i) {
-        const Imagen& carta = m.manos[yo][i];
-        if (!carta.visible) continue;
-        if (m.palos[yo][i] != palo_de_codigo(carta.tag))
-            return ::testing::AssertionFailure() << "palos_yo(" << i << ") does not match";
-        ++a_la_vista[carta.tag];
-    }
-    for (int codigo = 1; codigo <= 40; ++codigo)
-        if (en_arrays[codigo] != a_la_vista[codigo])
+    for (int codigo = 0; codigo <= 40; ++codigo)
+        if (de_mas[codigo] != 0)
             return ::testing::AssertionFailure()
-                   << "yo: code " << codigo << " " << en_arrays[codigo] << " times in the arrays, "
-                   << a_la_vista[codigo] << " times in view";
+                   << "yo: code " << codigo << " is " << de_mas[codigo]
+                   << " times more in the arrays than in view";
     return ::testing::AssertionSuccess();
 }
 
-// Every card of the deck is in exactly one place: a hand (face shown), the
-// table (centre image shown) or the tricks already collected.
+// Every card of the deck is in exactly one place: a hand (face shown, picture
+// and Tag together), the table (centre image shown) or the tricks collected.
 inline ::testing::AssertionResult cada_carta_en_un_sitio(const Mesa& m,
                                                          const std::vector<int>& recogidas) {
-    int veces[41] = {};
     std::string sitios[41];
     auto anotar = [&](int codigo, std::string_view sitio) {
-        if (codigo < 1 || codigo > 40) return;
-        ++veces[codigo];
-        sitios[codigo] += ' ';
-        sitios[codigo] += sitio;
+        if (codigo >= 1 && codigo <= 40) sitios[codigo] += " " + std::string(sitio);
     };
     for (int asiento = derecha; asiento <= yo; ++asiento) {
-        for (int i = 1; i <= 10; ++i) {
-            const Imagen& carta = m.manos[asiento][i];
+        for (const Imagen& carta : m.manos[asiento]) {
             if (!carta.visible) continue;
             if (naipe_codigo(carta.dibujo) != carta.tag)
-                return ::testing::AssertionFailure()
-                       << nombre_asiento(asiento) << "(" << i << "): picture and Tag apart";
+                return ::testing::AssertionFailure() << carta.tag << ": picture and Tag apart";
             anotar(carta.tag, nombre_asiento(asiento));
         }
-        if (m.centro[asiento].visible)
-            anotar(naipe_codigo(m.centro[asiento].dibujo), nombre_centro(asiento));
+        if (m.centro[asiento].visible) anotar(naipe_codigo(m.centro[asiento].dibujo), "table");
     }
     for (int codigo : recogidas) anotar(codigo, "collected");
     for (int codigo = 1; codigo <= 40; ++codigo)
-        if (veces[codigo] != 1)
-            return ::testing::AssertionFailure() << nombre_carta(codigo) << " is in "
-                                                 << veces[codigo] << " places:" << sitios[codigo];
+        if (sitios[codigo].empty() || sitios[codigo].find(' ', 1) != std::string::npos)
+            return ::testing::AssertionFailure()
+                   << nombre_carta(codigo) << " is in [" << sitios[codigo] << " ]";
     return ::testing::AssertionSuccess();
 }
 
