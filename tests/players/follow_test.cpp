@@ -84,22 +84,18 @@ TEST_F(Seguir, EachVoidChainPlaysInItsOrder) {
 
 TEST_F(Seguir, TheDiscardOrderOfTheOtherSuitsFollowsTheTrump) {
     // copas, espadas, bastos, with oros in the trump suit's place.
-    const int orden[5][3] = {{0, 0, 0},
-                             {copas, espadas, bastos},
-                             {oros, espadas, bastos},
-                             {copas, oros, bastos},
-                             {copas, espadas, oros}};
     for (int triunfo = oros; triunfo <= bastos; ++triunfo) {
-        const auto [a, b, c] = orden[triunfo];
-        const int led = triunfo == copas ? oros : copas;
+        const int a = triunfo == copas ? oros : copas, b = triunfo == espadas ? oros : espadas,
+                  c = triunfo == bastos ? oros : bastos;
         for (bool ganan_ellos : {false, true}) {
-            // yo trumps with the Rey; derecha over-trumps with the Tres or
-            // follows. arriba's Caballo of trumps cannot win.
+            // izquierda leads the first of them, yo trumps with the Rey, derecha
+            // over-trumps with the Tres or follows. arriba's Caballo of trumps
+            // cannot win.
             limpiar_mesa(m);
             pinta(triunfo);
-            sale(izquierda, sota(led));
+            sale(izquierda, sota(a));
             echa(yo, rey(triunfo));
-            echa(derecha, ganan_ellos ? tres_de(triunfo) : cinco(led));
+            echa(derecha, ganan_ellos ? tres_de(triunfo) : cinco(a));
             mano(arriba, {cuatro(c), tres_de(c), cuatro(b), tres_de(b), cuatro(a), tres_de(a),
                           caballo(triunfo)});
             // Cheap: the low cards first; generous: the Treses first.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <initializer_list>
 #include <string_view>
 #include <vector>
@@ -152,35 +151,15 @@ struct MesaDeJugadores : ::testing::Test {
 };
 
 // Card codes by name, for readable situations.
-constexpr int dos(int palo) {
-    return codigo_de(palo, 1);
-}
-constexpr int cuatro(int palo) {
-    return codigo_de(palo, 2);
-}
-constexpr int cinco(int palo) {
-    return codigo_de(palo, 3);
-}
-constexpr int seis(int palo) {
-    return codigo_de(palo, 4);
-}
-constexpr int siete(int palo) {
-    return codigo_de(palo, 5);
-}
-constexpr int sota(int palo) {
-    return codigo_de(palo, 6);
-}
-constexpr int caballo(int palo) {
-    return codigo_de(palo, 7);
-}
-constexpr int rey(int palo) {
-    return codigo_de(palo, 8);
-}
-constexpr int tres_de(int palo) {
-    return codigo_de(palo, 9);
-}
-constexpr int as_de(int palo) {
-    return codigo_de(palo, 10);
-}
+inline constexpr auto dos = [](int palo) { return codigo_de(palo, 1); };
+inline constexpr auto cuatro = [](int palo) { return codigo_de(palo, 2); };
+inline constexpr auto cinco = [](int palo) { return codigo_de(palo, 3); };
+inline constexpr auto seis = [](int palo) { return codigo_de(palo, 4); };
+inline constexpr auto siete = [](int palo) { return codigo_de(palo, 5); };
+inline constexpr auto sota = [](int palo) { return codigo_de(palo, 6); };
+inline constexpr auto caballo = [](int palo) { return codigo_de(palo, 7); };
+inline constexpr auto rey = [](int palo) { return codigo_de(palo, 8); };
+inline constexpr auto tres_de = [](int palo) { return codigo_de(palo, 9); };
+inline constexpr auto as_de = [](int palo) { return codigo_de(palo, 10); };
 
 } // namespace quimbel::prueba
