@@ -161,6 +161,7 @@ TEST(VentanaMesa, UnaCartaBloqueadaSeVeIgualQueUnaJugableYNoResponde) {
     ImagenMesa* carta = t.e().manos[yo][3];
     carta->poner_dibujo(naipe_de_codigo(codigo_de(copas, rango_caballo)));
     carta->show();
+    carta->setEnabled(true);
     const QImage jugable = carta->grab().toImage();
     carta->setEnabled(false);
     EXPECT_EQ(carta->grab().toImage(), jugable);

@@ -152,7 +152,14 @@ TEST(PartidaEnVentana, SalirOCerrarLaVentanaEnMitadDeUnaPausaTerminaEnElActo) {
         QTimer::singleShot(100, [&] {
             cerrar ? void(t.ventana.close()) : MesaEnPantalla::pulsar(t.e().Command2);
         });
+        // A pause left waiting after the end is freed by its timer, to fail, not hang.
+        bool colgado = false;
+        QTimer::singleShot(3000, &t.ventana, [&] {
+            colgado = true;
+            t.ventana.plataforma().Timer1.start();
+        });
         MesaEnPantalla::pulsar(t.e().barajar); // the deal waits forty times; the end comes in one
+        EXPECT_FALSE(colgado);
         EXPECT_EQ(t.salidas, 1);
         EXPECT_TRUE(t.ventana.isHidden());
         // No pause waited after the end, so the deal did not go on on screen.
