@@ -27,6 +27,7 @@ TEST(FormLoad, TheDrawPicksTheFirstLeaderAndTheFirstDealStartsWithIt) {
         EXPECT_EQ(m.quien_sale, c.lider);
         EXPECT_EQ(m.turno_mano, c.lider - 1);
         EXPECT_EQ(plataforma.pausas_cortas, 1);
+        EXPECT_EQ(m.juegos_nosotros.caption + m.juegos_ellos.caption, "00");
         AzarGuionado baraja(7);
         m.azar = &baraja;
         barajar_Click(m);
