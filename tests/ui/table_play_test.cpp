@@ -149,7 +149,7 @@ TEST(PartidaEnVentana, SalirOCerrarLaVentanaEnMitadDeUnaPausaTerminaEnElActo) {
     for (bool cerrar : {false, true}) {
         SCOPED_TRACE(cerrar ? "close" : "SALIR");
         MesaEnPantalla t(5, {30, 60});
-        QTimer::singleShot(100, [&] {
+        QTimer::singleShot(100, &t.ventana, [&] {
             cerrar ? void(t.ventana.close()) : MesaEnPantalla::pulsar(t.e().Command2);
         });
         // A pause left waiting after the end is freed by its timer, to fail, not hang.
