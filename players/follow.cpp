@@ -40,15 +40,23 @@ void elegir_si_gana(Mesa& m, int palo, int asiento, int desde, int hasta) {
     int mas_alto = 0;
     for (int k = derecha; k <= yo; ++k)
         if (k != asiento && m.valor[k] > mas_alto) mas_alto = m.valor[k];
-    for (m.indice = 1; m.indice <= 10; ++m.indice) {
-        int codigo = m.cartas[asiento][palo][m.indice];
-        int rango = codigo - codigo_de(palo, 0);
-        if (codigo != 0 && rango >= desde && rango <= hasta && rango > mas_alto) {
+    // The first slot whose rank lies in [desde, hasta] and above the table:
+    // one unsigned comparison against the narrowed range.
+    const int minimo = mas_alto + 1 > desde ? mas_alto + 1 : desde;
+    if (minimo <= hasta) {
+        const int* codigos = &m.cartas[asiento][palo][1];
+        const int base = codigo_de(palo, minimo);
+        const unsigned ancho = static_cast<unsigned>(hasta - minimo);
+        for (int i = 0; i < 10; ++i) {
+            if (static_cast<unsigned>(codigos[i] - base) > ancho) continue;
+            m.indice = i + 1;
             echar_carta(m, asiento);
             m.carta_elegida = SiNo::si;
-            m.indice = 12;
+            m.indice = 13; // where the slot loop leaves it after a card: 12, then one step
+            return;
         }
     }
+    m.indice = 11; // the slot loop run to its end
 }
 
 } // namespace

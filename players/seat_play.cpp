@@ -11,10 +11,12 @@ namespace {
 // The slot of the first card in `asiento`'s array for `palo` whose code lies
 // in [desde, hasta], scanning slots 1..10; 0 when there is none.
 int primera_entre(const Mesa& m, int palo, int asiento, int desde, int hasta) {
-    for (int i = 1; i <= 10; ++i) {
-        int codigo = m.cartas[asiento][palo][i];
-        if (codigo >= desde && codigo <= hasta) return i;
-    }
+    // One unsigned comparison tells both bounds: below desde, the difference
+    // wraps around to a large number.
+    const int* codigos = &m.cartas[asiento][palo][1];
+    const unsigned ancho = static_cast<unsigned>(hasta - desde);
+    for (int i = 0; i < 10; ++i)
+        if (static_cast<unsigned>(codigos[i] - desde) <= ancho) return i + 1;
     return 0;
 }
 
