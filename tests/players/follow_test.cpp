@@ -24,10 +24,9 @@ TEST_F(Seguir, EachChainPlaysTheCardsOfTheSuitInItsOrder) {
          "de:4c Sc 3c", "3c Sc 4c"},
         {"the partner's As makes the Tres unsafe", bastos, "yo:7c ar:5c", "de:4c Sc 3c iz:Ac",
          "Sc 3c 4c"},
-        // A human holding the Tres would have to beat the Seis with it.
-        {"for oros any As down keeps the Tres back; no human obligation", espadas,
+        {"for oros any As down keeps the Tres back, which a human would have to play", espadas,
          "ar:6o iz:5o yo:Ac", "de:3o 2o", "2o 3o"},
-        {"the As of oros stops any low card; the Seis is not beaten as a human must", espadas,
+        {"the As of oros stops any low card: the Seis is not beaten as a human must", espadas,
          "ar:6c yo:Ao", "de:5c 7c", "5c 7c"},
         {"for copas only the As of copas does", espadas, "ar:4c yo:Ao", "de:6c 3c", "3c 6c"},
         {"void, it trumps even over its partner's As", espadas, "iz:Ac yo:4c", "de:So 4e", "4e So"},

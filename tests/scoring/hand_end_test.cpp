@@ -84,6 +84,12 @@ TEST_F(Tanteo, TheTenthTrickAddsTenAndDecidesTheGame) {
             EXPECT_EQ(tanteo(Equipo::ellos), c.ellos + (nuestra ? 0 : 10));
         }
     }
+    // A deal a tute has won is not compared, even at the tenth trick.
+    SetUp();
+    ultima();
+    m.tute_cantado = SiNo::si;
+    baza(Equipo::nosotros, sin_puntos);
+    EXPECT_EQ(nombres(vistos), "");
 }
 
 TEST_F(Tanteo, EightGamesEndTheMatchAndTheNextDealStartsANewOne) {
