@@ -64,25 +64,20 @@ void tantear_baza(Mesa& m) {
     m.encontrado = 0;
     for (m.indice = 1; m.indice <= 10; ++m.indice) m.encontrado |= m.manos[yo][m.indice].visible;
 
-    if (m.equipo_gana == Equipo::nosotros) {
-        m.tanteo_equipo += m.puntos_carta;
-        escribir_numero(m.tanteo_nosotros, m.tanteo_equipo);
-        if (m.encontrado == 0) {
-            m.tanteo_equipo += 10;
-            escribir_numero(m.tanteo_nosotros, m.tanteo_equipo);
-            m.ultima_nosotros = 1;
-        }
-        cantes_nosotros(m);
-    } else {
-        m.tanteo_equipo += total_ellos;
-        escribir_numero(m.tanteo_ellos, m.tanteo_equipo);
-        if (m.encontrado == 0) {
-            m.tanteo_equipo += 10;
-            escribir_numero(m.tanteo_ellos, m.tanteo_equipo);
-            m.ultima_nosotros = 0;
-        }
-        cantes_ellos(m);
+    // Any team but "nosotros" scores as "ellos".
+    const bool nuestra = m.equipo_gana == Equipo::nosotros;
+    Etiqueta& tanteo = nuestra ? m.tanteo_nosotros : m.tanteo_ellos;
+    m.tanteo_equipo += nuestra ? m.puntos_carta : total_ellos;
+    escribir_numero(tanteo, m.tanteo_equipo);
+    if (m.encontrado == 0) {
+        m.tanteo_equipo += 10;
+        escribir_numero(tanteo, m.tanteo_equipo);
+        m.ultima_nosotros = nuestra ? 1 : 0;
     }
+    if (nuestra)
+        cantes_nosotros(m);
+    else
+        cantes_ellos(m);
 
     // A deal ended by a tute is not counted: the tute has won it.
     if (m.tute_cantado == SiNo::no && m.baza_numero > 10) fin_de_mano(m);
