@@ -126,13 +126,7 @@ void caballo(QPainter& p, Pincel& k, int palo) {
     cola.quadTo(88, 112, 82, 104);
     k.forma(cola, pal::gris_oscuro);
     k.elipse(QPointF(52, 104), 36, 16, pal::marron);
-    QPainterPath cuello;
-    cuello.moveTo(22, 102);
-    cuello.lineTo(36, 92);
-    cuello.lineTo(22, 62);
-    cuello.lineTo(8, 68);
-    cuello.closeSubpath();
-    k.forma(cuello, pal::marron);
+    k.poligono({{22, 102}, {36, 92}, {22, 62}, {8, 68}}, pal::marron);
     QPainterPath testa;
     testa.moveTo(20, 60);
     testa.lineTo(4, 82);
@@ -146,23 +140,11 @@ void caballo(QPainter& p, Pincel& k, int palo) {
     p.setBrush(QColor(pal::negro));
     p.drawEllipse(QPointF(13, 68), 1.8, 1.8);
     // The saddle cloth in the suit's colour.
-    QPainterPath manta;
-    manta.moveTo(38, 90);
-    manta.lineTo(70, 90);
-    manta.lineTo(72, 114);
-    manta.lineTo(36, 114);
-    manta.closeSubpath();
-    k.forma(manta, c.claro);
+    k.poligono({{38, 90}, {70, 90}, {72, 114}, {36, 114}}, c.claro);
     // The rider: leg, body, head with a hat, and the object held up.
     k.miembro(QPointF(54, 92), QPointF(50, 118), 10, c.oscuro);
     k.elipse(QPointF(48, 122), 7, 4, pal::negro);
-    QPainterPath cuerpo;
-    cuerpo.moveTo(44, 58);
-    cuerpo.lineTo(64, 58);
-    cuerpo.lineTo(66, 96);
-    cuerpo.lineTo(42, 96);
-    cuerpo.closeSubpath();
-    k.forma(cuerpo, c.claro);
+    k.poligono({{44, 58}, {64, 58}, {66, 96}, {42, 96}}, c.claro);
     const bool largo = palo == espadas || palo == bastos;
     const QPointF mano = largo ? QPointF(80, 62) : QPointF(80, 42);
     k.miembro(QPointF(62, 64), mano, 8, c.claro);
@@ -175,20 +157,8 @@ void rey(QPainter& p, Pincel& k, int palo) {
     const auto c = pal::colores_palo(palo);
     const QRgb capa = palo == copas ? pal::azul_oscuro : pal::rojo;
     // The cape behind, the robe in front with its ermine stripe.
-    QPainterPath manto;
-    manto.moveTo(30, 52);
-    manto.lineTo(70, 52);
-    manto.lineTo(84, 140);
-    manto.lineTo(16, 140);
-    manto.closeSubpath();
-    k.forma(manto, capa);
-    QPainterPath tunica;
-    tunica.moveTo(38, 52);
-    tunica.lineTo(62, 52);
-    tunica.lineTo(70, 140);
-    tunica.lineTo(30, 140);
-    tunica.closeSubpath();
-    k.forma(tunica, c.claro);
+    k.poligono({{30, 52}, {70, 52}, {84, 140}, {16, 140}}, capa);
+    k.poligono({{38, 52}, {62, 52}, {70, 140}, {30, 140}}, c.claro);
     k.rect(QRectF(46, 60, 8, 80), pal::blanco);
     const bool largo = palo == espadas || palo == bastos;
     const QPointF mano = largo ? QPointF(80, 96) : QPointF(78, 62);
