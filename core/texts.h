@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "core/version.h"
+
 namespace quimbel::texto {
 
 inline constexpr std::string_view oros = "oros";
@@ -53,7 +55,8 @@ inline constexpr std::string_view subir[5] = {"", "Tienes que SUBIR a OROS",
 inline constexpr std::string_view echar_pinta = "Tienes que ECHAR PINTA";
 
 // Window captions and fixed labels.
-inline constexpr std::string_view titulo = "Quimbel (V1.0)";
+// "Quimbel (V1.0)" while the version is 1.0.
+inline constexpr std::string_view titulo = "Quimbel (V" QUIMBEL_VERSION ")";
 inline constexpr std::string_view pinta_titulo = "PINTA";
 
 } // namespace quimbel::texto

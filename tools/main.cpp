@@ -4,6 +4,7 @@
 //   quimbel-sim bench [--deals N] [--seed S]              whole deals per second, and the signature
 //   quimbel-sim soak [--scripts N] [--deals D] [--seed S] random scripts, checked after every
 //   command
+//   quimbel-sim SUBCOMMAND --help, quimbel-sim --version
 #include <cstdio>
 #include <iostream>
 #include <span>
@@ -11,6 +12,7 @@
 #include <string_view>
 #include <unistd.h>
 
+#include "core/version.h"
 #include "tools/bench.h"
 #include "tools/script_driver.h"
 #include "tools/soak.h"
@@ -19,7 +21,33 @@ namespace {
 
 constexpr const char* uso = "usage: quimbel-sim script < SCRIPT\n"
                             "       quimbel-sim bench [--deals N] [--seed S]\n"
-                            "       quimbel-sim soak [--scripts N] [--deals D] [--seed S]\n";
+                            "       quimbel-sim soak [--scripts N] [--deals D] [--seed S]\n"
+                            "       quimbel-sim SUBCOMMAND --help\n"
+                            "       quimbel-sim --version\n";
+
+constexpr const char* ayuda_script =
+    "usage: quimbel-sim script < SCRIPT\n"
+    "Plays the table's handlers from commands on standard input, one a line, and\n"
+    "prints what a person at the table would have seen, each pause taking no time.\n"
+    "  seed N      take every random draw from seed N (a script without it: seed 0)\n"
+    "  load        the table's load; must come first, once\n"
+    "  press B     press a button: barajar, ordenamelas, jugando, recoger, Command2\n"
+    "  click I     click the human's card in slot I (1..10)\n"
+    "A command that cannot act prints \"ignored\"; a bad line prints\n"
+    "\"error line L: ...\" on standard error and exits with status 2.\n";
+
+constexpr const char* ayuda_bench =
+    "usage: quimbel-sim bench [--deals N] [--seed S]\n"
+    "Plays N whole deals (default 100000) from seed S (default 1), the human\n"
+    "playing the first card the rules accept, and prints the deals, tricks and\n"
+    "matches played, a signature of every card put down, and deals per second.\n";
+
+constexpr const char* ayuda_soak =
+    "usage: quimbel-sim soak [--scripts N] [--deals D] [--seed S]\n"
+    "Plays N random scripts (default 1000) of D deals (default 12) from seed S\n"
+    "(default 1), checking the table's invariants after every command. The first\n"
+    "failing script is written to a file and the run exits with status 1;\n"
+    "otherwise the last line is \"N passed, 0 failed\".\n";
 
 void escribir(std::string& texto) {
     std::fwrite(texto.data(), 1, texto.size(), stdout);
@@ -53,6 +81,13 @@ int script(std::span<char* const> argumentos) {
     return fin.estado;
 }
 
+// --help or -h anywhere after a subcommand asks for that subcommand's help.
+bool pide_ayuda(std::span<char* const> argumentos) {
+    for (std::string_view a : argumentos)
+        if (a == "--help" || a == "-h") return true;
+    return false;
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -62,13 +97,28 @@ int main(int argc, char** argv) {
                    stderr);
         return 2;
     }
+    struct Orden {
+        std::string_view nombre;
+        const char* ayuda;
+        int (*correr)(std::span<char* const>);
+    };
+    const Orden ordenes[] = {{"script", ayuda_script, script},
+                             {"bench", ayuda_bench, quimbel::sim::bench},
+                             {"soak", ayuda_soak, quimbel::sim::soak}};
     std::string_view orden = argumentos[0];
     auto resto = argumentos.subspan(1);
-    if (orden == "script") return script(resto);
-    if (orden == "bench") return quimbel::sim::bench(resto);
-    if (orden == "soak") return quimbel::sim::soak(resto);
+    for (const Orden& o : ordenes) {
+        if (orden != o.nombre) continue;
+        if (!pide_ayuda(resto)) return o.correr(resto);
+        std::fputs(o.ayuda, stdout);
+        return 0;
+    }
     if (orden == "--help" || orden == "-h" || orden == "help") {
         std::fputs(uso, stdout);
+        return 0;
+    }
+    if (orden == "--version") {
+        std::printf("quimbel-sim %s\n", QUIMBEL_VERSION);
         return 0;
     }
     std::fprintf(stderr,

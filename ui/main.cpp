@@ -4,15 +4,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "ui/command_line.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
 int main(int argc, char** argv) {
+    // --help and --version answer without a display.
+    if (const auto salida = quimbel::presentarse(argc, argv)) return *salida;
     QApplication app(argc, argv);
-    // Message boxes take the program's name as their title.
-    QApplication::setApplicationName(QStringLiteral("Quimbel"));
-    // Ties the windows to the installed quimbel.desktop (its icon in a task bar).
-    QGuiApplication::setDesktopFileName(QStringLiteral("quimbel"));
 
     // The table is made at the first click on Picture2, and its load runs then.
     std::unique_ptr<quimbel::VentanaMesa> mesa;

@@ -11,6 +11,8 @@
 
 #include "core/announcements.h"
 
+class QPainter;
+
 namespace quimbel::dibujos {
 
 // Logical sizes.
@@ -35,7 +37,12 @@ QPixmap anuncio(Anuncio a, qreal dpr = 1.0);
 QSize tam_anuncio(Anuncio a);     // tam_cartel, tam_bocadillo or tam_estrella
 QString texto_anuncio(Anuncio a); // the words the picture shows
 QPixmap marcador(qreal dpr = 1.0);
+// The window's icon, and the icon painted for a square of `lado` pixels (the
+// desktop's icon theme takes 16 to 512) or, on any paint device such as an
+// SVG file, of `lado` units.
 QIcon icono();
+QPixmap icono(int lado);
+void pintar_icono(QPainter& p, int lado);
 
 // The splash window's pictures.
 QPixmap logo(qreal dpr = 1.0);
