@@ -33,11 +33,11 @@ struct OpcionQt {
     bool con_valor;
 };
 constexpr OpcionQt opciones_qt[] = {
-    {"platform", true},  {"platformpluginpath", true}, {"platformtheme", true},
-    {"plugin", true},    {"qmljsdebugger", true},      {"qwindowgeometry", true},
-    {"qwindowicon", true}, {"qwindowtitle", true},     {"session", true},
-    {"display", true},   {"geometry", true},           {"style", true},
-    {"stylesheet", true}, {"reverse", false},          {"widgetcount", false},
+    {"platform", true},    {"platformpluginpath", true}, {"platformtheme", true},
+    {"plugin", true},      {"qmljsdebugger", true},      {"qwindowgeometry", true},
+    {"qwindowicon", true}, {"qwindowtitle", true},       {"session", true},
+    {"display", true},     {"geometry", true},           {"style", true},
+    {"stylesheet", true},  {"reverse", false},           {"widgetcount", false},
 };
 
 int error(const QString& que) {
@@ -53,16 +53,19 @@ QString nombre_de(const QString& argumento) {
 
 // What is wrong with a command line the reader refused, in our own words.
 QString queja(const QCommandLineParser& lector, const QStringList& argumentos) {
-    const QStringList opciones = argumentos.mid(1).filter(QRegularExpression(QStringLiteral("^-.")));
+    const QStringList opciones =
+        argumentos.mid(1).filter(QRegularExpression(QStringLiteral("^-.")));
     if (!lector.unknownOptionNames().isEmpty()) {
         for (const QString& a : opciones)
             if (nombre_de(a) == lector.unknownOptionNames().first())
-                return QStringLiteral("unknown option \"%1\"").arg(a.section(QLatin1Char('='), 0, 0));
+                return QStringLiteral("unknown option \"%1\"")
+                    .arg(a.section(QLatin1Char('='), 0, 0));
         return QStringLiteral("unknown option \"%1\"").arg(lector.unknownOptionNames().first());
     }
     for (const QString& a : opciones)
         if (a.contains(QLatin1Char('=')))
-            return QStringLiteral("option \"%1\" takes no value").arg(a.section(QLatin1Char('='), 0, 0));
+            return QStringLiteral("option \"%1\" takes no value")
+                .arg(a.section(QLatin1Char('='), 0, 0));
     // Otherwise a value is missing: only the last argument can lack one.
     return QStringLiteral("option \"%1\" needs a value").arg(argumentos.last());
 }
@@ -99,8 +102,8 @@ std::optional<int> presentarse(int argc, char** argv) {
         return 0;
     }
     if (!lector.positionalArguments().isEmpty())
-        return error(QStringLiteral("unexpected argument \"%1\"")
-                         .arg(lector.positionalArguments().first()));
+        return error(
+            QStringLiteral("unexpected argument \"%1\"").arg(lector.positionalArguments().first()));
     return std::nullopt;
 }
 
