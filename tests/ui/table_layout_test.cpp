@@ -203,12 +203,14 @@ TEST(VentanaMesa, LosBotonesSeLeenInhabilitadosYElFocoSeVe) {
     MesaEnPantalla t;
     QApplication::setActiveWindow(&t.ventana);
     const QImage inhabilitado = t.e().jugando->grab().toImage();
-    EXPECT_EQ(inhabilitado.pixelColor(4, 4), boton_lila.fondo_inhabilitado);
-    EXPECT_EQ(inhabilitado.pixelColor(0, 0), boton_lila.fondo_inhabilitado); // flat
+    const qreal dpr = inhabilitado.devicePixelRatio();
+    auto en = [dpr](const QImage& i, qreal x, qreal y) { return i.pixelColor(x * dpr, y * dpr); };
+    EXPECT_EQ(en(inhabilitado, 4, 4), boton_lila.fondo_inhabilitado);
+    EXPECT_EQ(en(inhabilitado, 0, 0), boton_lila.fondo_inhabilitado); // flat
     t.e().barajar->setFocus();
     const QImage con_foco = t.e().barajar->grab().toImage();
-    EXPECT_EQ(con_foco.pixelColor(1, 10), marco_foco);
-    EXPECT_EQ(con_foco.pixelColor(5, 10), boton_lila.fondo);
+    EXPECT_EQ(en(con_foco, 1, 10), marco_foco); // the frame, 3 pixels wide
+    EXPECT_EQ(en(con_foco, 5, 10), boton_lila.fondo);
 }
 
 // At every scale each header word stands over the middle of its box, and no
