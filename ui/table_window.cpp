@@ -233,7 +233,7 @@ void VentanaMesa::construir_tanteo() {
                      {"Label9(1)", QStringLiteral("JUEGOS"), {(jn + je) / 2}},
                      {"Label9(2)", QStringLiteral("Nos.  Ellos"), {tn, te}},
                      {"Label9(3)", QStringLiteral("Nos.  Ellos"), {jn, je}}};
-    for (int i = 0; i < 4; ++i) {
+    for (std::size_t i = 0; i < 4; ++i) {
         auto* l = new CabeceraMarcador(cabeceras[i].texto, cabeceras[i].centros, this);
         l->setObjectName(QString::fromLatin1(cabeceras[i].nombre));
         l->setGeometry(d::en_pixeles(d::Label9[i]));
