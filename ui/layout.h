@@ -43,11 +43,15 @@ inline constexpr Caja Shape6{60, 105, 1995, 1245};   // the scoreboard box
 inline constexpr Caja Shape4{10365, 90, 1185, 1665}; // the trump box
 
 // ---- Scoreboard ----
+// The headers span the boxes they head, from just inside the frame to the
+// middle of the gap between the two pairs of boxes, so that each word can be
+// centred over its box without touching the frame (Liberation Sans, standing
+// in for MS Sans Serif, is wider than the board was drawn for).
 inline constexpr std::array<Caja, 4> Label9{{
-    {135, 210, 735, 270},
-    {1065, 210, 945, 270},
-    {75, 480, 990, 270},
-    {1065, 480, 990, 270},
+    {90, 210, 1095, 270},  // "TANTEO"
+    {1185, 210, 840, 270}, // "JUEGOS"
+    {90, 480, 1095, 270},  // "Nos.  Ellos" of the points
+    {1185, 480, 840, 270}, // "Nos.  Ellos" of the games
 }};
 // Line1 runs from (90, 705) to (2010, 705).
 inline constexpr int Line1_x1 = 90, Line1_x2 = 2010, Line1_y = 705;
@@ -126,6 +130,11 @@ inline constexpr Caja jugando{4385, 7770, ancho_boton, alto_boton};
 inline constexpr Caja recoger{6115, 7770, ancho_boton, alto_boton};
 inline constexpr Caja Command2{7845, 7770, ancho_boton, alto_boton};
 inline constexpr Caja ordenamelas{5250, 7110, ancho_boton, alto_boton};
+
+// ---- The message box that refuses a card: where its top-left corner opens,
+// right of the card of the seat on the right (oeste) and level with it, below
+// the trump box, so that it covers neither the trick nor the trump ----
+inline constexpr int aviso_left = 8385, aviso_top = 2947;
 
 // ---- Credits ----
 inline constexpr std::array<Caja, 2> Label1{{

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QEventLoop>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QWidget>
 
 namespace quimbel {
@@ -79,6 +80,9 @@ void PlataformaQt::mensaje(std::string_view texto) {
     caja.setIcon(QMessageBox::NoIcon);
     caja.setText(QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size())));
     caja.setStandardButtons(QMessageBox::Ok);
+    caja.setFont(fuente_mensaje);
+    caja.button(QMessageBox::Ok)->setIcon(QIcon()); // some desktops add one
+    if (ventana && lugar_mensaje) caja.move(ventana->mapToGlobal(*lugar_mensaje));
     caja.exec();
 }
 

@@ -4,9 +4,12 @@
 // CPU; the message box; the beep; and the end of the program.
 #pragma once
 
+#include <QFont>
 #include <QObject>
+#include <QPoint>
 #include <QTimer>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "core/platform.h"
@@ -47,6 +50,10 @@ public:
     std::function<void()> salida;
     // The parent of the message box.
     QWidget* ventana = nullptr;
+    // Where the message box's top-left corner opens, in the window's pixels
+    // (by default, centred on the window), and its font.
+    std::optional<QPoint> lugar_mensaje;
+    QFont fuente_mensaje;
 
     bool terminado() const { return terminado_; }
     // How many pauses really waited (none do once the program is ending).

@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "core/texts.h"
+#include "ui/accessibility.h"
 #include "ui/pictures/pictures.h"
 
 namespace quimbel {
@@ -78,6 +79,7 @@ void BotonImagen::keyPressEvent(QKeyEvent* e) {
 
 Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
     : QWidget(parent), abrir_mesa_(std::move(abrir_mesa)) {
+    accesible::instalar();
     setObjectName("presentacion");
     setWindowTitle(QString::fromUtf8(texto::titulo.data(), qsizetype(texto::titulo.size())));
     setWindowIcon(dibujos::icono());
@@ -94,9 +96,14 @@ Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
     Image2->setObjectName("Image2");
     Image1 = new CajaImagen(dibujos::reglas(dpr), QColor(), this);
     Image1->setObjectName("Image1");
-    Image1->setAccessibleName(QStringLiteral("Mecánica del juego"));
+    // The rules are read out as the text they show; the logo and the small
+    // table tell a listener nothing the window's title does not.
+    Image1->setAccessibleName(dibujos::titulo_reglas());
+    Image1->setAccessibleDescription(dibujos::lista_reglas().join(QLatin1Char('\n')));
+    accesible::ocultar(Image2);
     Picture1 = new CajaImagen(dibujos::mesita(dpr), fondo_cajas, this);
     Picture1->setObjectName("Picture1");
+    accesible::ocultar(Picture1);
     Picture2 = new BotonImagen(dibujos::empezar(dpr), fondo_cajas, this);
     Picture2->setObjectName("Picture2");
     Picture2->setAccessibleName(QStringLiteral("Empezar a jugar"));

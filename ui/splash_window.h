@@ -45,6 +45,8 @@ QRect en_pixeles(const CajaTwips& caja);
 // over an optional back colour that shows wherever the picture does not cover
 // the box. It ignores clicks, and so does the window they pass on to.
 class CajaImagen : public QWidget {
+    Q_OBJECT
+
 public:
     CajaImagen(QPixmap dibujo, QColor fondo, QWidget* parent);
 
@@ -73,6 +75,8 @@ private:
 };
 
 class Presentacion : public QWidget {
+    Q_OBJECT
+
 public:
     // `abrir_mesa` creates the table window the first time and shows it (not
     // modal); the splash hides itself right after it.

@@ -23,11 +23,16 @@ void ImagenMesa::poner_dibujo(int dibujo) {
 
 void ImagenMesa::hacer_pulsable() {
     pulsable_ = true;
+    papel_ = QAccessible::Button;
     setAttribute(Qt::WA_TransparentForMouseEvents, false);
     setCursor(Qt::PointingHandCursor);
     // Reached with Tab but not focused by the mouse, so that a click does not
     // leave a focus frame on the card.
     setFocusPolicy(isEnabled() ? Qt::TabFocus : Qt::NoFocus);
+}
+
+void ImagenMesa::pulsar() {
+    if (pulsable_ && isEnabled() && isVisible()) emit clicked();
 }
 
 void ImagenMesa::paintEvent(QPaintEvent*) {
@@ -66,7 +71,7 @@ void ImagenMesa::mouseReleaseEvent(QMouseEvent* e) {
 void ImagenMesa::keyPressEvent(QKeyEvent* e) {
     const int k = e->key();
     if (pulsable_ && (k == Qt::Key_Space || k == Qt::Key_Return || k == Qt::Key_Enter)) {
-        emit clicked();
+        pulsar();
         return;
     }
     QWidget::keyPressEvent(e);

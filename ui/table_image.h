@@ -3,6 +3,7 @@
 // looks exactly like a playable one, the lock is only that it does not answer.
 #pragma once
 
+#include <QAccessible>
 #include <QWidget>
 
 namespace quimbel {
@@ -18,8 +19,16 @@ public:
     int dibujo() const { return dibujo_; }
     void poner_dibujo(int dibujo);
     // Clickable images answer the mouse and, when enabled, the keyboard
-    // (Tab to reach them, Space or Enter to play).
+    // (Tab to reach them, Space or Enter to play) and a screen reader's press.
     void hacer_pulsable();
+    bool pulsable() const { return pulsable_; }
+    // A click that does not come from the mouse: only while the image can act.
+    void pulsar();
+
+    // What the picture is to a screen reader: a graphic by default, a button
+    // when it can be clicked.
+    QAccessible::Role papel() const { return papel_; }
+    void poner_papel(QAccessible::Role papel) { papel_ = papel; }
 
 signals:
     void clicked();
@@ -36,6 +45,7 @@ private:
     int dibujo_ = 0;
     bool pulsable_ = false;
     bool apretada_ = false;
+    QAccessible::Role papel_ = QAccessible::Graphic;
 };
 
 } // namespace quimbel

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "ui/accessibility.h"
 #include "ui/table_image.h"
 
 namespace quimbel {
@@ -22,11 +23,14 @@ void imagen(ImagenMesa* w, const Imagen& i) {
     mostrar(w, i.visible);
 }
 
-// A card that faces up carries its name for a screen reader: "As de oros".
-void nombrar(ImagenMesa* w, const Imagen& i) {
-    const QString nombre = i.visible && i.tag >= 1 && i.tag <= 40
-                               ? QString::fromStdString(nombre_carta(i.tag))
-                               : QString();
+// A card that faces up carries the name of the face it shows for a screen
+// reader: "As de oros", or "Derecha: As de oros" with who put it on the table.
+void nombrar(QWidget* w, const Imagen& i, const char* de_quien = nullptr) {
+    QString nombre;
+    if (i.visible && i.dibujo >= 1 && i.dibujo <= 40) {
+        nombre = QString::fromStdString(nombre_carta(naipe_codigo(i.dibujo)));
+        if (de_quien) nombre = QString::fromUtf8(de_quien) + QStringLiteral(": ") + nombre;
+    }
     if (w->accessibleName() != nombre) w->setAccessibleName(nombre);
 }
 
@@ -37,9 +41,12 @@ void boton(QPushButton* w, const Boton& b) {
     mostrar(w, b.visible);
 }
 
-void etiqueta(QLabel* w, const Etiqueta& e) {
+// A score, and its name for a screen reader: "Tanteo, nosotros: 32".
+void etiqueta(QLabel* w, const Etiqueta& e, const char* que_cuenta) {
     const QString caption = QString::fromStdString(e.caption);
-    if (w->text() != caption) w->setText(caption);
+    if (w->text() == caption && !w->accessibleName().isEmpty()) return;
+    w->setText(caption);
+    w->setAccessibleName(QString::fromUtf8(que_cuenta) + QStringLiteral(": ") + caption);
 }
 
 } // namespace
@@ -51,7 +58,8 @@ void VistaMesa::refrescar() {
             if (asiento != yo) imagen(e_.tapas[asiento][slot], m_.tapas[asiento][slot]);
         }
         imagen(e_.centro[asiento], m_.centro[asiento]);
-        nombrar(e_.centro[asiento], m_.centro[asiento]);
+        static const char* const quien[] = {"", "Derecha", "Arriba", "Izquierda", "Yo"};
+        nombrar(e_.centro[asiento], m_.centro[asiento], quien[asiento]);
         mostrar(e_.mano_marcador[asiento], m_.mano_marcador[asiento]);
     }
     // Only the human's hand can be clicked; the computer faces stay nameless
@@ -62,11 +70,16 @@ void VistaMesa::refrescar() {
     }
 
     imagen(e_.pinta, m_.pinta);
-    nombrar(e_.pinta, m_.pinta);
+    nombrar(e_.pinta, m_.pinta, "Pinta");
     mostrar(e_.Label2, m_.label2_visible);
     mostrar(e_.Shape4, m_.shape4_visible);
 
-    for (int a = 0; a < num_anuncios; ++a) mostrar(e_.anuncios[a], m_.anuncios[a]);
+    // An announcement is read out as it appears.
+    for (int a = 0; a < num_anuncios; ++a) {
+        const bool aparece = m_.anuncios[a] && e_.anuncios[a]->isHidden();
+        mostrar(e_.anuncios[a], m_.anuncios[a]);
+        if (aparece) accesible::anunciar(e_.anuncios[a]);
+    }
 
     boton(e_.barajar, m_.barajar);
     boton(e_.jugando, m_.jugando);
@@ -74,10 +87,10 @@ void VistaMesa::refrescar() {
     boton(e_.Command2, m_.Command2);
     boton(e_.ordenamelas, m_.ordenamelas);
 
-    etiqueta(e_.tanteo_nosotros, m_.tanteo_nosotros);
-    etiqueta(e_.tanteo_ellos, m_.tanteo_ellos);
-    etiqueta(e_.juegos_nosotros, m_.juegos_nosotros);
-    etiqueta(e_.juegos_ellos, m_.juegos_ellos);
+    etiqueta(e_.tanteo_nosotros, m_.tanteo_nosotros, "Tanteo, nosotros");
+    etiqueta(e_.tanteo_ellos, m_.tanteo_ellos, "Tanteo, ellos");
+    etiqueta(e_.juegos_nosotros, m_.juegos_nosotros, "Juegos, nosotros");
+    etiqueta(e_.juegos_ellos, m_.juegos_ellos, "Juegos, ellos");
 }
 
 } // namespace quimbel

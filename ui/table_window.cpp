@@ -2,16 +2,23 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 
 #include "core/deal.h"
 #include "core/texts.h"
 #include "core/turn.h"
+#include "ui/accessibility.h"
+#include "ui/help_dialog.h"
+#include "ui/help_texts.h"
 #include "ui/layout.h"
 #include "ui/pictures/pictures.h"
+#include "ui/score_header.h"
 #include "ui/table_image.h"
 #include "ui/table_shape.h"
+#include "ui/table_style.h"
 
 namespace quimbel {
 
@@ -19,29 +26,11 @@ namespace d = disposicion;
 
 namespace {
 
-const QColor fondo_ventana(0, 64, 64);
-const QColor verde_tapete(0, 128, 0);
-const QColor oliva(128, 128, 0);
-const QColor rojo_marco(192, 0, 0);
-const QColor lila_boton(128, 128, 255);
-const QColor teja_boton(192, 64, 0);
+using estilo::arial;
+using estilo::ms_sans_serif;
 
 QString q(std::string_view texto) {
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
-}
-
-// The fonts the table was designed with, and a metric-compatible substitute
-// where they are missing.
-QFont fuente(const QString& familia, qreal puntos, bool negrita = false) {
-    QFont f;
-    f.setFamilies({familia, QStringLiteral("Liberation Sans")});
-    f.setPointSizeF(puntos);
-    f.setBold(negrita);
-    return f;
-}
-QFont arial(qreal puntos) { return fuente(QStringLiteral("Arial"), puntos); }
-QFont ms_sans_serif(qreal puntos, bool negrita = false) {
-    return fuente(QStringLiteral("MS Sans Serif"), puntos, negrita);
 }
 
 QColor color_sistema(QPalette::ColorRole papel) { return QApplication::palette().color(papel); }
@@ -60,12 +49,19 @@ QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, d::Ca
     return l;
 }
 
+// A shape of the table: decoration, which a screen reader passes over.
 FiguraMesa* figura(QWidget* padre, const QString& nombre, d::Caja caja,
                    std::optional<QColor> relleno, QColor borde, int grosor) {
     auto* f = new FiguraMesa(relleno, borde, grosor, padre);
     f->setObjectName(nombre);
     f->setGeometry(d::en_pixeles(caja));
+    accesible::ocultar(f);
     return f;
+}
+
+qreal centro_x(d::Caja caja) {
+    const QRect r = d::en_pixeles(caja);
+    return r.x() + r.width() / 2.0;
 }
 
 QString indexado(const char* nombre, int i) {
@@ -80,12 +76,13 @@ VentanaMesa::VentanaMesa(OpcionesMesa opciones, QWidget* padre)
       plataforma_(opciones.pausas),
       mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_),
       vista_(mesa_, e_) {
+    accesible::instalar();
     setObjectName(QStringLiteral("mesa"));
     setWindowTitle(q(texto::titulo));
     setWindowIcon(dibujos::icono());
     setFixedSize(d::a_pixeles(d::ancho_ventana), d::a_pixeles(d::alto_ventana));
     QPalette p = palette();
-    p.setColor(QPalette::Window, fondo_ventana);
+    p.setColor(QPalette::Window, estilo::fondo_ventana);
     setPalette(p);
     setAutoFillBackground(true);
 
@@ -93,6 +90,10 @@ VentanaMesa::VentanaMesa(OpcionesMesa opciones, QWidget* padre)
     enlazar();
 
     plataforma_.ventana = this;
+    // The refusal of a card opens beside the trick, right of the card of the
+    // seat on the right and below the trump, so that it hides neither.
+    plataforma_.lugar_mensaje = QPoint(d::a_pixeles(d::aviso_left), d::a_pixeles(d::aviso_top));
+    plataforma_.fuente_mensaje = estilo::fuente_mesa();
     plataforma_.antes_de_esperar = [this] { refrescar(); };
     plataforma_.al_terminar = [this] { hide(); };
     if (opciones.salida) plataforma_.salida = std::move(opciones.salida);
@@ -120,9 +121,9 @@ void VentanaMesa::construir() {
 }
 
 void VentanaMesa::construir_fondo() {
+    using namespace estilo;
     figura(this, QStringLiteral("Shape1"), d::Shape1, verde_tapete, oliva, 4);
-    figura(this, QStringLiteral("Shape5"), d::Shape5, QColor(Qt::black),
-           color_sistema(QPalette::Light), 1);
+    figura(this, QStringLiteral("Shape5"), d::Shape5, barra, color_sistema(QPalette::Light), 1);
     figura(this, QStringLiteral("Shape6"), d::Shape6, QColor(Qt::black), rojo_marco, 1);
     e_.Shape4 = figura(this, QStringLiteral("Shape4"), d::Shape4, QColor(Qt::black), rojo_marco, 1);
     e_.Shape4->hide();
@@ -156,6 +157,7 @@ void VentanaMesa::construir_marcador() {
         m->setGeometry(d::en_pixeles(d::marcador[asiento]));
         m->poner_dibujo(dibujo::marcador);
         m->hide();
+        accesible::ocultar(m); // La Mano names the leader
         e_.mano_marcador[asiento] = m;
     }
 }
@@ -164,12 +166,14 @@ void VentanaMesa::construir_manos_maquina() {
     static const char* caras[4] = {"", "derecha", "arriba", "izquierda"};
     static const char* dorsos[4] = {"", "tapa_de", "tapa_ar", "tapa_iz"};
     for (int asiento = derecha; asiento <= izquierda; ++asiento) {
-        // Each seat's backs lie over its faces, slot 10 frontmost.
+        // Each seat's backs lie over its faces, slot 10 frontmost. A listener is
+        // told of neither: the faces are never seen and the backs say nothing.
         for (int slot = 1; slot <= 10; ++slot) {
             auto* cara = new ImagenMesa(almacen_, this);
             cara->setObjectName(indexado(caras[asiento], slot));
             cara->setGeometry(d::en_pixeles(d::mano(asiento, slot)));
             cara->hide();
+            accesible::ocultar(cara);
             e_.manos[asiento][slot] = cara;
         }
         for (int slot = 1; slot <= 10; ++slot) {
@@ -177,6 +181,7 @@ void VentanaMesa::construir_manos_maquina() {
             dorso->setObjectName(indexado(dorsos[asiento], slot));
             dorso->setGeometry(d::en_pixeles(d::tapa(asiento, slot)));
             dorso->hide();
+            accesible::ocultar(dorso);
             e_.tapas[asiento][slot] = dorso;
         }
     }
@@ -190,11 +195,12 @@ void VentanaMesa::construir_pinta() {
     e_.Label2 = etiqueta(this, "Label2", q(texto::pinta_titulo), d::Label2, ms_sans_serif(12),
                          color_sistema(QPalette::HighlightedText));
     e_.Label2->hide();
+    accesible::ocultar(e_.Label2); // the trump card's own name says it
 }
 
 void VentanaMesa::construir_centro() {
     for (int i = 0; i < 4; ++i)
-        figura(this, indexado("Shape3", i), d::Shape3[i], std::nullopt, oliva, 1);
+        figura(this, indexado("Shape3", i), d::Shape3[i], std::nullopt, estilo::oliva, 1);
     // From the back: norte, este, oeste, sur.
     for (int asiento : {arriba, izquierda, derecha, yo}) {
         auto* c = new ImagenMesa(almacen_, this);
@@ -211,13 +217,33 @@ void VentanaMesa::construir_tanteo() {
     auto* Line1 = new FiguraMesa(color_sistema(QPalette::Base), QColor(), 0, this);
     Line1->setObjectName(QStringLiteral("Line1"));
     Line1->setGeometry(linea);
+    accesible::ocultar(Line1);
 
+    // Each word over the box it heads. Each score's name says all of this to
+    // a listener, so the headers are left out for a screen reader.
     const QFont titulo = ms_sans_serif(8.25, true);
     const QColor claro = color_sistema(QPalette::HighlightedText);
-    etiqueta(this, "Label9(0)", QStringLiteral("TANTEO"), d::Label9[0], titulo, claro);
-    etiqueta(this, "Label9(1)", QStringLiteral("JUEGOS"), d::Label9[1], titulo, claro);
-    etiqueta(this, "Label9(2)", QStringLiteral("Nos.  Ellos"), d::Label9[2], titulo, claro);
-    etiqueta(this, "Label9(3)", QStringLiteral("Nos.  Ellos"), d::Label9[3], titulo, claro);
+    const qreal tn = centro_x(d::tanteo_nosotros), te = centro_x(d::tanteo_ellos);
+    const qreal jn = centro_x(d::juegos_nosotros), je = centro_x(d::juegos_ellos);
+    const struct {
+        const char* nombre;
+        QString texto;
+        QList<qreal> centros;
+    } cabeceras[] = {{"Label9(0)", QStringLiteral("TANTEO"), {(tn + te) / 2}},
+                     {"Label9(1)", QStringLiteral("JUEGOS"), {(jn + je) / 2}},
+                     {"Label9(2)", QStringLiteral("Nos.  Ellos"), {tn, te}},
+                     {"Label9(3)", QStringLiteral("Nos.  Ellos"), {jn, je}}};
+    for (std::size_t i = 0; i < 4; ++i) {
+        auto* l = new CabeceraMarcador(cabeceras[i].texto, cabeceras[i].centros, this);
+        l->setObjectName(QString::fromLatin1(cabeceras[i].nombre));
+        l->setGeometry(d::en_pixeles(d::Label9[i]));
+        l->setFont(titulo);
+        QPalette p = l->palette();
+        p.setColor(QPalette::WindowText, claro);
+        l->setPalette(p);
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        accesible::ocultar(l);
+    }
 
     auto numero = [this](const char* nombre, d::Caja caja) {
         QLabel* l = etiqueta(this, nombre, QString(), caja, ms_sans_serif(9.75, true),
@@ -245,6 +271,8 @@ void VentanaMesa::construir_anuncios() {
         w->setObjectName(q(nombre_anuncio(anuncio)));
         w->setGeometry(d::en_pixeles(d::anuncio(anuncio)));
         w->poner_dibujo(dibujo::de_anuncio(anuncio));
+        w->poner_papel(QAccessible::Notification);
+        w->setAccessibleName(dibujos::texto_anuncio(anuncio));
         w->hide();
         e_.anuncios[a] = w;
     };
@@ -253,30 +281,29 @@ void VentanaMesa::construir_anuncios() {
 }
 
 void VentanaMesa::construir_botones() {
-    auto hacer = [this](const char* nombre, d::Caja caja, QColor fondo, const QFont& f) {
+    auto hacer = [this](const char* nombre, d::Caja caja, const estilo::ColoresBoton& colores,
+                        const QFont& f, Control c) {
         auto* b = new QPushButton(this);
         b->setObjectName(QString::fromLatin1(nombre));
         b->setGeometry(d::en_pixeles(caja));
         b->setFont(f);
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(false);
-        // Drawn in its back colour, as a raised button; the caption greys out
-        // when the button cannot act, and the keyboard focus shows as a frame.
-        b->setStyleSheet(QStringLiteral("QPushButton { background-color: %1; color: black;"
-                                        " border: 2px outset %2; }"
-                                        "QPushButton:pressed { border-style: inset; }"
-                                        "QPushButton:disabled { color: rgb(88, 88, 120); }"
-                                        "QPushButton:focus { border: 2px solid rgb(32, 32, 112); }")
-                             .arg(fondo.name(), fondo.lighter(140).name()));
+        b->setStyleSheet(estilo::hoja_de_estilo(colores));
+        b->setToolTip(ayuda::consejo(c));
         return b;
     };
     // The order of creation is the Tab order: the buttons of the bar from left to right.
-    e_.barajar = hacer("barajar", d::barajar, lila_boton, arial(9));
-    e_.jugando = hacer("jugando", d::jugando, lila_boton, arial(8.25));
-    e_.recoger = hacer("recoger", d::recoger, lila_boton, arial(8.25));
-    e_.Command2 = hacer("Command2", d::Command2, lila_boton, arial(8.25));
-    e_.ordenamelas = hacer("ordenamelas", d::ordenamelas, teja_boton, ms_sans_serif(8.25));
+    using estilo::boton_lila;
+    e_.barajar = hacer("barajar", d::barajar, boton_lila, arial(9), Control::barajar);
+    e_.jugando = hacer("jugando", d::jugando, boton_lila, arial(8.25), Control::jugando);
+    e_.recoger = hacer("recoger", d::recoger, boton_lila, arial(8.25), Control::recoger);
+    e_.Command2 = hacer("Command2", d::Command2, boton_lila, arial(8.25), Control::Command2);
+    e_.ordenamelas = hacer("ordenamelas", d::ordenamelas, estilo::boton_teja, ms_sans_serif(8.25),
+                           Control::ordenamelas);
     e_.ordenamelas->hide();
+    // Whether SALIR has the focus because the player put it there.
+    e_.Command2->installEventFilter(this);
 }
 
 void VentanaMesa::enlazar() {
@@ -297,6 +324,16 @@ void VentanaMesa::enlazar() {
                         e_.manos[yo][9], e_.manos[yo][10], e_.ordenamelas, e_.barajar,
                         e_.jugando, e_.recoger, e_.Command2};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &VentanaMesa::mostrar_ayuda);
+}
+
+void VentanaMesa::mostrar_ayuda() {
+    if (!ayuda_) ayuda_ = new DialogoAyuda(this);
+    ayuda_->show();
+    ayuda_->raise();
+    ayuda_->activateWindow();
 }
 
 void VentanaMesa::pulsar_boton(Control c) {
@@ -314,13 +351,19 @@ void VentanaMesa::refrescar() {
     if (plataforma_.terminado()) return;
     QWidget* foco = focusWidget();
     vista_.refrescar();
-    if (foco == nullptr || !foco->isVisibleTo(this) || !foco->isEnabled()) seguir_con_el_teclado();
+    if (foco == nullptr || foco == this || !foco->isVisibleTo(this) || !foco->isEnabled() ||
+        (foco == e_.Command2 && !salir_elegido_))
+        seguir_con_el_teclado();
 }
 
-// When the control with the keyboard focus can no longer act (Qt then hands
-// the focus on by itself, often to SALIR), the focus goes to the control that
-// acts next, so that Space after Space plays the game. While only SALIR can act
-// nothing has the focus: a key pressed during a pause does not end the game.
+// The focus waits on the control that acts next, so that Space after Space
+// plays the game, however the last step was taken (a click, a key, the close
+// of a message box). When the control with the focus can no longer act, Qt
+// hands the focus on by itself, often to SALIR; and a window that is
+// activated with nothing focused gives it to the first control that can
+// take it, which during a pause is SALIR. SALIR keeps the focus only when the
+// player put it there: a stray Space must not end the game. While only SALIR
+// can act the window itself holds the focus, and keys do nothing.
 void VentanaMesa::seguir_con_el_teclado() {
     auto activo = [this](QWidget* w) { return w->isVisibleTo(this) && w->isEnabled(); };
     for (QWidget* w : {static_cast<QWidget*>(e_.ordenamelas), static_cast<QWidget*>(e_.jugando),
@@ -336,7 +379,26 @@ void VentanaMesa::seguir_con_el_teclado() {
             return;
         }
     }
-    if (QWidget* foco = focusWidget()) foco->clearFocus();
+    setFocus(Qt::OtherFocusReason);
+}
+
+bool VentanaMesa::eventFilter(QObject* objeto, QEvent* evento) {
+    if (objeto == e_.Command2 && evento->type() == QEvent::FocusIn) {
+        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
+        salir_elegido_ = razon == Qt::TabFocusReason || razon == Qt::BacktabFocusReason ||
+                         razon == Qt::MouseFocusReason || razon == Qt::ShortcutFocusReason;
+        // Given by the window's activation, or any other way than the
+        // player's: taken back as soon as the event is over.
+        if (!salir_elegido_)
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    if (e_.Command2->hasFocus() && !salir_elegido_ && !plataforma_.terminado())
+                        seguir_con_el_teclado();
+                },
+                Qt::QueuedConnection);
+    }
+    return QWidget::eventFilter(objeto, evento);
 }
 
 void VentanaMesa::closeEvent(QCloseEvent* e) {

@@ -42,6 +42,7 @@ public:
 protected:
     // The window manager's close button ends the game exactly as SALIR does.
     void closeEvent(QCloseEvent* e) override;
+    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
 private:
     void construir();
@@ -60,6 +61,7 @@ private:
     void pulsar_yo(int indice);
     void refrescar();
     void seguir_con_el_teclado();
+    void mostrar_ayuda(); // F1
 
     std::unique_ptr<FuenteAzar> azar_propio_;
     PlataformaQt plataforma_;
@@ -67,6 +69,8 @@ private:
     AlmacenDibujos almacen_;
     ElementosMesa e_;
     VistaMesa vista_;
+    bool salir_elegido_ = false; // SALIR has the focus because the player put it there
+    QWidget* ayuda_ = nullptr;   // "Reglas y ayuda", made at the first F1
 };
 
 } // namespace quimbel

@@ -1,15 +1,11 @@
 // The pictures: their sizes on every screen, forty faces a player can tell
 // apart (suit colours, the frame's breaks), and bubbles whose words and tails
-// belong to their seat. With QUIMBEL_CONTACT_SHEET=file.png the run also
-// writes every picture side by side (and file@2x.png at double density), to
-// look at.
+// belong to their seat.
 #include <gtest/gtest.h>
 
 #include <QImage>
-#include <QPainter>
 #include <QPixmap>
 
-#include <cstdlib>
 #include <vector>
 
 #include "core/announcements.h"
@@ -55,6 +51,29 @@ int pixeles_de_color(const QImage& img, QRgb color) {
     return n;
 }
 
+// The dark strokes inside `caja` (a corner's number), cropped to their extent.
+QImage tinta(const QImage& img, QRect caja) {
+    QImage m(caja.size(), QImage::Format_Mono);
+    m.fill(0);
+    QRect ocupada;
+    for (int y = 0; y < caja.height(); ++y)
+        for (int x = 0; x < caja.width(); ++x)
+            if (distancia(img.pixel(caja.x() + x, caja.y() + y), paleta::blanco) > 300) {
+                m.setPixel(x, y, 1);
+                ocupada |= QRect(x, y, 1, 1);
+            }
+    return m.copy(ocupada);
+}
+
+// How many pixels two strokes differ by, laid one on the other.
+int diferencia(const QImage& a, const QImage& b) {
+    int n = 0;
+    for (int y = 0; y < std::max(a.height(), b.height()); ++y)
+        for (int x = 0; x < std::max(a.width(), b.width()); ++x)
+            n += (a.valid(x, y) && a.pixelIndex(x, y)) != (b.valid(x, y) && b.pixelIndex(x, y));
+    return n;
+}
+
 TEST(Dibujos, LasCuarentaCartasSeDistinguenPorPaloYNumero) {
     std::vector<QImage> caras;
     for (int n = 1; n <= 40; ++n) caras.push_back(carta(n).toImage());
@@ -75,7 +94,23 @@ TEST(Dibujos, LasCuarentaCartasSeDistinguenPorPaloYNumero) {
             en_hueco = blanco;
         }
         EXPECT_EQ(roturas, palo) << n;
+
+        // The number stands upright in both corners: the bottom one matches
+        // the top one as it is, not turned half round (where a 6 reads as 9).
+        const QImage doble = carta(n, 2.0).toImage();
+        const int numero = (n - 1) % 10 < 7 ? (n - 1) % 10 + 1 : (n - 1) % 10 + 3;
+        const int ancho = numero >= 10 ? 28 : 20;
+        const QImage arriba = tinta(doble, QRect(8, 8, ancho, 24));
+        const QImage abajo = tinta(doble, QRect(112 - ancho, 130, ancho, 24));
+        if (numero != 1 && numero != 11) { // these look alike either way up
+            EXPECT_LT(diferencia(abajo, arriba), diferencia(abajo.mirrored(true, true), arriba))
+                << n;
+        }
     }
+    // Bastos are wooden cudgels, not green cacti: brown wood with a green cord.
+    const QImage as_de_bastos = carta(31, 2.0).toImage();
+    EXPECT_GT(pixeles_de_color(as_de_bastos, paleta::marron),
+              3 * pixeles_de_color(as_de_bastos, paleta::verde));
 }
 
 TEST(Dibujos, CadaBocadilloDiceLoSuyoYApuntaASuAsiento) {
@@ -113,42 +148,6 @@ TEST(Dibujos, CadaBocadilloDiceLoSuyoYApuntaASuAsiento) {
         EXPECT_LT(opacos(cerca), 40);
         EXPECT_GT(opacos(largo - 1 - cerca), 40);
     }
-}
-
-// Every picture laid out on the felt, to be looked at, with a few faces at
-// twice their size at the end to judge the detail.
-QImage hoja_de_contactos(qreal dpr) {
-    std::vector<std::pair<QPixmap, QSize>> todos;
-    for (int n = 1; n <= 40; ++n) todos.push_back({carta(n, dpr), {60, 81}});
-    for (QPixmap pm : {dorso(dpr), marcador(dpr), icono().pixmap(QSize(32, 32), dpr),
-                       icono().pixmap(QSize(16, 16), dpr), logo(dpr), mesita(dpr), empezar(dpr)})
-        todos.push_back({pm, pm.deviceIndependentSize().toSize()});
-    for (int a = 0; a < num_anuncios; ++a)
-        todos.push_back({anuncio(Anuncio(a), dpr), tam_anuncio(Anuncio(a))});
-    todos.push_back({reglas(dpr), {560, 472}});
-    for (int n : {1, 12, 28, 31, 8, 19, 39, 40}) todos.push_back({carta(n, dpr * 2), {120, 162}});
-
-    QImage hoja(QSize(1600, 2000) * dpr, QImage::Format_ARGB32_Premultiplied);
-    hoja.setDevicePixelRatio(dpr);
-    hoja.fill(QColor(0, 128, 0));
-    QPainter p(&hoja);
-    int x = 0, y = 0, alto = 0;
-    for (const auto& [pm, tam] : todos) {
-        if (x + tam.width() > 1600) x = 0, y += alto + 6, alto = 0;
-        p.drawPixmap(QRect(QPoint(x + 6, y + 6), tam), pm);
-        x += tam.width() + 6;
-        alto = std::max(alto, tam.height());
-    }
-    return hoja.copy(QRect(QPoint(0, 0), QSize(1600, y + alto + 12) * dpr));
-}
-
-TEST(Dibujos, HojaDeContactosCuandoSePide) {
-    const char* ruta = std::getenv("QUIMBEL_CONTACT_SHEET");
-    if (!ruta || !*ruta) GTEST_SKIP() << "QUIMBEL_CONTACT_SHEET not set";
-    QString doble = QString::fromLocal8Bit(ruta);
-    doble.replace(QStringLiteral(".png"), QStringLiteral("@2x.png"));
-    EXPECT_TRUE(hoja_de_contactos(1.0).save(QString::fromLocal8Bit(ruta)));
-    EXPECT_TRUE(hoja_de_contactos(2.0).save(doble));
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 // The table window as it opens: every element at its place, in its order,
-// and the state before the first deal.
+// the state before the first deal, the scoreboard's headers over their boxes
+// and the contrast of the buttons.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -9,6 +10,7 @@
 
 #include "core/cards.h"
 #include "table_window_support.h"
+#include "ui/table_style.h"
 
 using namespace quimbel;
 using namespace quimbel::prueba;
@@ -31,9 +33,9 @@ std::vector<Lugar> lugares() {
         {"Shape3(0)", 5625, 1680, 840, 1155},  {"Shape3(1)", 5610, 4260, 840, 1155},
         {"Shape3(2)", 7395, 2977, 840, 1155},  {"Shape3(3)", 3840, 2992, 840, 1155},
         {"Shape5", 2580, 7695, 6960, 540},     {"Shape6", 60, 105, 1995, 1245},
-        {"Shape4", 10365, 90, 1185, 1665},     {"Label9(0)", 135, 210, 735, 270},
-        {"Label9(1)", 1065, 210, 945, 270},    {"Label9(2)", 75, 480, 990, 270},
-        {"Label9(3)", 1065, 480, 990, 270},    {"tanteo_nosotros", 90, 810, 450, 390},
+        {"Shape4", 10365, 90, 1185, 1665},     {"Label9(0)", 90, 210, 1095, 270},
+        {"Label9(1)", 1185, 210, 840, 270},    {"Label9(2)", 90, 480, 1095, 270},
+        {"Label9(3)", 1185, 480, 840, 270},    {"tanteo_nosotros", 90, 810, 450, 390},
         {"tanteo_ellos", 670, 810, 450, 390},  {"juegos_nosotros", 1250, 810, 315, 390},
         {"juegos_ellos", 1695, 810, 315, 390}, {"Label2", 10590, 150, 720, 255},
         {"pinta", 10500, 465, 900, 1215},      {"norte", 5580, 1635, 930, 1245},
@@ -138,13 +140,12 @@ TEST(VentanaMesa, AlAbrirSoloElTapeteElMarcadorLosBotonesYLosCreditos) {
     EXPECT_EQ(t.controles(), "barajar Command2");
     EXPECT_TRUE(t.se_ve(t.e().jugando) && t.se_ve(t.e().recoger));
     EXPECT_FALSE(t.se_ve(t.e().ordenamelas));
-    EXPECT_EQ(t.e().barajar->text(), "Barajar y Repartir");
-    EXPECT_EQ(t.e().jugando->text(), "La Mano");
-    EXPECT_EQ(t.e().recoger->text(), "Tantearse/recoger");
-    EXPECT_EQ(t.e().Command2->text(), "SALIR");
-    for (QLabel* n :
-         {t.e().tanteo_nosotros, t.e().tanteo_ellos, t.e().juegos_nosotros, t.e().juegos_ellos})
-        EXPECT_TRUE(t.se_ve(n) && n->text() == "0") << n->objectName().toStdString();
+    QStringList vistos;
+    for (QWidget* w : std::initializer_list<QWidget*>{
+             t.e().barajar, t.e().jugando, t.e().recoger, t.e().Command2, t.e().tanteo_nosotros,
+             t.e().tanteo_ellos, t.e().juegos_nosotros, t.e().juegos_ellos})
+        vistos << w->property("text").toString();
+    EXPECT_EQ(vistos.join('|'), "Barajar y Repartir|La Mano|Tantearse/recoger|SALIR|0|0|0|0");
     for (const char* fijo : {"Shape1", "Shape2", "Shape5", "Shape6", "Label9(0)", "Label9(1)",
                              "Label9(2)", "Label9(3)", "Line1", "Label1(0)", "Label1(1)"})
         EXPECT_TRUE(t.se_ve(t.hijo(fijo))) << fijo;
@@ -156,16 +157,102 @@ TEST(VentanaMesa, AlAbrirSoloElTapeteElMarcadorLosBotonesYLosCreditos) {
     EXPECT_FALSE(t.se_ve(t.e().Label2) || t.se_ve(t.e().Shape4));
 }
 
-TEST(VentanaMesa, UnaCartaBloqueadaSeVeIgualQueUnaJugableYNoResponde) {
+// (That it does not answer, to a click or to a screen reader's press, the
+// deals played in help_and_access_test show.)
+TEST(VentanaMesa, UnaCartaBloqueadaSeVeIgualQueUnaJugable) {
     MesaEnPantalla t;
     ImagenMesa* carta = t.e().manos[yo][3];
     carta->poner_dibujo(naipe_de_codigo(codigo_de(copas, rango_caballo)));
     carta->show();
-    carta->setEnabled(true);
     const QImage jugable = carta->grab().toImage();
     carta->setEnabled(false);
     EXPECT_EQ(carta->grab().toImage(), jugable);
-    t.m().manos[yo][3] = Imagen{carta->dibujo(), codigo_de(copas, rango_caballo), true, false};
-    MesaEnPantalla::pulsar(carta);
-    EXPECT_EQ(t.m().palo[yo], 0);
+}
+
+namespace {
+
+// The contrast ratio of two colours, as the web's accessibility guidelines
+// (WCAG 2) measure it: 1 for the same colour, 21 for black on white.
+double contraste(QColor a, QColor b) {
+    auto luminancia = [](QColor c) {
+        auto lineal = [](double v) {
+            return v <= 0.04045 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lineal(c.redF()) + 0.7152 * lineal(c.greenF()) + 0.0722 * lineal(c.blueF());
+    };
+    const double la = luminancia(a), lb = luminancia(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+} // namespace
+
+TEST(VentanaMesa, LosBotonesSeLeenInhabilitadosYElFocoSeVe) {
+    using namespace estilo;
+    // A disabled caption reads at 4.5:1 at least (La Mano names the leader
+    // while disabled), on a button that stays flat and pale: it looks disabled.
+    EXPECT_GE(contraste(boton_lila.texto_inhabilitado, boton_lila.fondo_inhabilitado), 4.5);
+    EXPECT_GE(contraste(boton_lila.texto, boton_lila.fondo), 4.5);
+    EXPECT_GE(contraste(boton_teja.texto, boton_teja.fondo), 4.5);
+    EXPECT_GT(contraste(boton_lila.fondo, boton_lila.fondo_inhabilitado), 1.5);
+    // The focus frame stands out at 3:1 from both buttons and from what they
+    // lie on: the black bar, the felt (AGRUPAR).
+    for (QColor fondo : {boton_lila.fondo, boton_teja.fondo, barra, verde_tapete})
+        EXPECT_GE(contraste(marco_foco, fondo), 3.0) << fondo.name().toStdString();
+
+    // And the window draws them so.
+    MesaEnPantalla t;
+    QApplication::setActiveWindow(&t.ventana);
+    const QImage inhabilitado = t.e().jugando->grab().toImage();
+    const qreal dpr = inhabilitado.devicePixelRatio();
+    auto en = [dpr](const QImage& i, qreal x, qreal y) { return i.pixelColor(x * dpr, y * dpr); };
+    EXPECT_EQ(en(inhabilitado, 4, 4), boton_lila.fondo_inhabilitado);
+    EXPECT_EQ(en(inhabilitado, 0, 0), boton_lila.fondo_inhabilitado); // flat
+    t.e().barajar->setFocus();
+    const QImage con_foco = t.e().barajar->grab().toImage();
+    EXPECT_EQ(en(con_foco, 1, 10), marco_foco); // the frame, 3 pixels wide
+    EXPECT_EQ(en(con_foco, 5, 10), boton_lila.fondo);
+}
+
+// At every scale each header word stands over the middle of its box, and no
+// writing comes nearer than a pixel to the board's frame.
+TEST(VentanaMesa, LasCabecerasDelMarcadorSobreSusCajasSinTocarElMarco) {
+    MesaEnPantalla t;
+    const QRect marco = t.hijo("Shape6")->geometry(); // its frame is one pixel wide
+    auto medio = [&t](const char* caja) { return t.hijo(caja)->geometry().center().x() + 0.5; };
+    const double tn = medio("tanteo_nosotros"), te = medio("tanteo_ellos");
+    const double jn = medio("juegos_nosotros"), je = medio("juegos_ellos");
+    // Each row of headers (top and bottom, in the window) and the middles of its words.
+    const struct {
+        int arriba, abajo;
+        std::vector<double> centros;
+    } filas[] = {{14, 31, {(tn + te) / 2, (jn + je) / 2}}, {32, 46, {tn, te, jn, je}}};
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
+        QImage img(marco.size() * dpr, QImage::Format_RGB32);
+        img.setDevicePixelRatio(dpr);
+        t.ventana.render(&img, QPoint(), QRegion(marco));
+        for (const auto& fila : filas) {
+            // The columns with writing, grouped into words where more than
+            // four pixels of black part them (in the window's pixels).
+            std::vector<std::pair<double, double>> palabras;
+            for (int x = 0; x < img.width(); ++x) {
+                bool escrita = false;
+                for (int y = qRound((fila.arriba - marco.y()) * dpr);
+                     y < (fila.abajo - marco.y()) * dpr; ++y) {
+                    const QColor c = img.pixelColor(x, y);
+                    escrita |= c.lightness() > 90 && c.red() - c.green() < 60; // not the red frame
+                }
+                const double en = marco.x() + x / dpr;
+                if (!escrita) continue;
+                if (palabras.empty() || en - palabras.back().second > 4)
+                    palabras.push_back({en, en});
+                palabras.back().second = en + 1 / dpr;
+            }
+            ASSERT_EQ(palabras.size(), fila.centros.size()) << fila.arriba << " at " << dpr;
+            EXPECT_GE(palabras.front().first, marco.left() + 2) << fila.arriba << " at " << dpr;
+            EXPECT_LE(palabras.back().second, marco.right() - 1) << fila.arriba << " at " << dpr;
+            for (std::size_t i = 0; i < palabras.size(); ++i)
+                EXPECT_NEAR((palabras[i].first + palabras[i].second) / 2, fila.centros[i], 1.5)
+                    << fila.arriba << " word " << i << " at " << dpr;
+        }
+    }
 }

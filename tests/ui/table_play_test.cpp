@@ -1,6 +1,7 @@
 // Whole deals played on the real window by clicks on its buttons and cards (or
 // keys), with pauses of a few milliseconds: which controls can act at each
-// step, the refused card, and the end of the program in the middle of a pause.
+// step and where the keyboard focus waits, the refused card and its message
+// box, and the end of the program in the middle of a pause.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -39,6 +40,34 @@ void coincide_con_la_mesa(MesaEnPantalla& t) {
     EXPECT_EQ(t.e().juegos_ellos->text().toStdString(), m.juegos_ellos.caption);
 }
 
+// The control that acts next, where the focus must wait after every step.
+QWidget* el_siguiente(MesaEnPantalla& t) {
+    for (QWidget* w :
+         {static_cast<QWidget*>(t.e().ordenamelas), static_cast<QWidget*>(t.e().jugando),
+          static_cast<QWidget*>(t.e().recoger), static_cast<QWidget*>(t.e().barajar)})
+        if (t.activo(w)) return w;
+    for (int i = 1; i <= 10; ++i)
+        if (t.activo(t.e().manos[yo][i])) return t.e().manos[yo][i];
+    return nullptr;
+}
+
+// The window manager activates the window when it pleases: late after a
+// click, again after a message box is closed.
+void activar(MesaEnPantalla& t) {
+    QApplication::setActiveWindow(nullptr);
+    QApplication::setActiveWindow(&t.ventana);
+}
+
+// A click with the mouse, and the focus on what acts next.
+void clic(MesaEnPantalla& t, QWidget* w) {
+    MesaEnPantalla::pulsar(w);
+    activar(t);
+    QApplication::processEvents();
+    auto nombre = [](QWidget* f) { return f ? f->objectName().toStdString() : "nothing"; };
+    EXPECT_EQ(nombre(QApplication::focusWidget()), nombre(el_siguiente(t)))
+        << "after " << nombre(w);
+}
+
 int cartas_en_la_mesa(MesaEnPantalla& t) {
     int n = 0;
     for (int s = derecha; s <= yo; ++s) n += t.se_ve(t.e().centro[s]);
@@ -65,7 +94,7 @@ bool rechazar_otro_palo(MesaEnPantalla& t, CierraMensajes& mensajes) {
     };
     const std::vector<int> antes = mano();
     const qsizetype avisos = mensajes.textos.size();
-    MesaEnPantalla::pulsar(t.e().manos[yo][de_otro]);
+    clic(t, t.e().manos[yo][de_otro]);
     EXPECT_EQ(mensajes.textos.size(), avisos + 1);
     EXPECT_EQ(mensajes.textos.back(), QString("Tienes que ECHAR ") + mayusculas[salida]);
     EXPECT_EQ(t.controles(), "yo Command2");
@@ -79,18 +108,24 @@ bool rechazar_otro_palo(MesaEnPantalla& t, CierraMensajes& mensajes) {
 
 TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
     MesaEnPantalla t(7);
-    CierraMensajes mensajes;
+    const IconosEnLosBotones como_en_algunos_escritorios;
+    CierraMensajes mensajes(&t.ventana);
+    QApplication::setActiveWindow(&t.ventana);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&t.ventana));
     std::vector<int> en_mano;          // the human's cards shown at each pause
     std::vector<std::string> en_pausa; // what could act at a pause besides SALIR
     QString anuncios;                  // the announcements shown at the pauses
+    bool salir_con_foco = false;       // a stray Space then would end the game
     t.al_esperar([&] {
         en_mano.push_back(t.cartas_en_mano());
         if (t.controles() != "Command2") en_pausa.push_back(t.controles());
         for (ImagenMesa* a : t.e().anuncios)
             if (t.se_ve(a)) anuncios += a->objectName() + ' ';
+        activar(t);
+        salir_con_foco |= t.e().Command2->hasFocus();
     });
 
-    MesaEnPantalla::pulsar(t.e().barajar);
+    clic(t, t.e().barajar);
     // Before each of the forty cards the window showed the hand dealt so far:
     // one card in every round of four, at the human's place after the leader.
     ASSERT_EQ(en_mano.size(), 40u);
@@ -100,19 +135,16 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
     EXPECT_TRUE(t.se_ve(t.e().Label2) && t.se_ve(t.e().Shape4));
     coincide_con_la_mesa(t);
 
-    MesaEnPantalla::pulsar(t.e().ordenamelas);
+    clic(t, t.e().ordenamelas);
     EXPECT_EQ(t.controles(), "jugando Command2");
     EXPECT_FALSE(t.se_ve(t.e().ordenamelas));
-    for (int i = 1; i <= 10; ++i) // read out by a screen reader
-        EXPECT_EQ(t.e().manos[yo][i]->accessibleName().toStdString(),
-                  nombre_carta(t.m().manos[yo][i].tag));
     coincide_con_la_mesa(t);
 
     int bazas = 0, rechazos = 0;
     while (t.controles() == "jugando Command2") {
         const int lider = t.m().quien_sale;
         const int en_mano_antes = t.cartas_en_mano();
-        MesaEnPantalla::pulsar(t.e().jugando);
+        clic(t, t.e().jugando);
         EXPECT_EQ(t.controles(), "yo Command2");
         EXPECT_EQ(cartas_en_la_mesa(t), lider == yo ? 0 : yo - lider);
         coincide_con_la_mesa(t);
@@ -120,13 +152,13 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
         rechazos += rechazar_otro_palo(t, mensajes);
         // Click the cards from the left until one is taken.
         for (int i = 1; i <= 10 && !t.se_ve(t.e().centro[yo]); ++i)
-            if (t.activo(t.e().manos[yo][i])) MesaEnPantalla::pulsar(t.e().manos[yo][i]);
+            if (t.activo(t.e().manos[yo][i])) clic(t, t.e().manos[yo][i]);
         EXPECT_EQ(t.controles(), "recoger Command2");
         EXPECT_EQ(cartas_en_la_mesa(t), 4);
         EXPECT_EQ(t.cartas_en_mano(), en_mano_antes - 1);
         coincide_con_la_mesa(t);
 
-        MesaEnPantalla::pulsar(t.e().recoger);
+        clic(t, t.e().recoger);
         ++bazas;
         EXPECT_EQ(cartas_en_la_mesa(t), 0);
         coincide_con_la_mesa(t);
@@ -135,7 +167,15 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
     EXPECT_EQ(t.controles(), "barajar Command2");
     EXPECT_TRUE(bazas == 10 || t.m().tute_cantado == SiNo::si) << bazas;
     EXPECT_GT(rechazos, 0);
+    EXPECT_FALSE(salir_con_foco);
     EXPECT_TRUE(mensajes.solo_ok);
+    // Each refusal opened beside the trick: over none of its four places
+    // (cards and slots), nor over the trump.
+    QStringList a_la_vista = {"norte", "sur", "este", "oeste", "pinta", "Shape4", "Label2"};
+    for (int i = 0; i < 4; ++i) a_la_vista << QStringLiteral("Shape3(%1)").arg(i);
+    for (const QRect& caja : mensajes.lugares)
+        for (const QString& nombre : a_la_vista)
+            EXPECT_FALSE(caja.intersects(t.hijo(nombre)->geometry())) << nombre.toStdString();
     // Only SALIR acts while a handler waits; before a (modal) message box the
     // refused hand still shows as it was.
     EXPECT_EQ(en_pausa, std::vector<std::string>(mensajes.textos.size(), "yo Command2"));

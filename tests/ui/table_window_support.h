@@ -4,8 +4,10 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QProxyStyle>
 #include <QPushButton>
 #include <QStringList>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTimer>
 #include <functional>
@@ -13,6 +15,7 @@
 
 #include "core/random_source.h"
 #include "ui/table_image.h"
+#include "ui/table_style.h"
 #include "ui/table_window.h"
 
 namespace quimbel::prueba {
@@ -73,24 +76,48 @@ struct MesaEnPantalla {
     }
 };
 
-// Closes every message box the game opens, keeping its text; `solo_ok` stays
-// true while every box had the program's title, no icon and one OK button.
+// Closes every message box the game opens, keeping its text and where it
+// opened (its frame in the window's pixels). `solo_ok` stays true while every
+// box was modal, with the program's title, no icon, the table's font and one
+// OK button without an icon.
 struct CierraMensajes {
     QStringList textos;
+    QList<QRect> lugares;
     bool solo_ok = true;
     QTimer reloj;
 
-    CierraMensajes() {
-        QObject::connect(&reloj, &QTimer::timeout, [this] {
+    explicit CierraMensajes(const QWidget* ventana = nullptr) {
+        QObject::connect(&reloj, &QTimer::timeout, [this, ventana] {
             auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (caja == nullptr) return;
             textos << caja->text();
-            solo_ok = solo_ok && caja->standardButtons() == QMessageBox::Ok &&
-                      caja->icon() == QMessageBox::NoIcon && caja->windowTitle().isEmpty();
-            caja->button(QMessageBox::Ok)->click();
+            const QRect marco = caja->frameGeometry();
+            if (ventana) lugares << QRect(ventana->mapFromGlobal(marco.topLeft()), marco.size());
+            QAbstractButton* ok = caja->button(QMessageBox::Ok);
+            solo_ok = solo_ok && caja->standardButtons() == QMessageBox::Ok && caja->isModal() &&
+                      caja->icon() == QMessageBox::NoIcon && caja->windowTitle().isEmpty() &&
+                      ok->icon().isNull() && caja->font() == estilo::fuente_mesa();
+            ok->click();
         });
         reloj.start(5);
     }
+};
+
+// While it lives, the style puts an icon on every button of a dialog, as some
+// desktops do (a green arrow on OK); the game's message box must still show none.
+struct IconosEnLosBotones {
+    struct Estilo : QProxyStyle {
+        using QProxyStyle::QProxyStyle;
+        int styleHint(StyleHint pista, const QStyleOption* o, const QWidget* w,
+                      QStyleHintReturn* r) const override {
+            return pista == SH_DialogButtonBox_ButtonsHaveIcons
+                       ? 1
+                       : QProxyStyle::styleHint(pista, o, w, r);
+        }
+    };
+    const QString antes = QApplication::style()->name();
+    IconosEnLosBotones() { QApplication::setStyle(new Estilo(QStyleFactory::create(antes))); }
+    ~IconosEnLosBotones() { QApplication::setStyle(QStyleFactory::create(antes)); }
 };
 
 } // namespace quimbel::prueba

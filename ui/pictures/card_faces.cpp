@@ -114,21 +114,21 @@ void pintar_marco(QPainter& p, int palo) {
     }
 }
 
+// The number stands upright in the top-left and the bottom-right corners, as
+// on Spanish cards, which have a top and a bottom: a number turned half round
+// would read as another (a 6 as a 9).
 void pintar_indice(QPainter& p, int palo, int numero) {
     const QString texto = QString::number(numero);
-    const QFont f = detalle::fuente(10, true);
-    p.setFont(f);
+    p.setFont(detalle::fuente(10, true));
     // Dark gold is too faint for a number: oros are numbered in black.
     p.setPen(QColor(palo == oros ? pal::negro : paleta::colores_palo(palo).oscuro));
-    const QRectF caja(margen_marco + 0.5, margen_marco + 0.5, 14, 12);
-    p.fillRect(caja.adjusted(0, 0, numero >= 10 ? 0 : -4, 0), QColor(pal::blanco));
-    p.drawText(caja, Qt::AlignLeft | Qt::AlignTop, texto);
-    p.save();
-    p.translate(ancho, alto);
-    p.rotate(180);
-    p.fillRect(caja.adjusted(0, 0, numero >= 10 ? 0 : -4, 0), QColor(pal::blanco));
-    p.drawText(caja, Qt::AlignLeft | Qt::AlignTop, texto);
-    p.restore();
+    const qreal estrecho = numero >= 10 ? 0 : 4; // a single digit needs less white
+    const QRectF arriba(margen_marco + 0.5, margen_marco + 0.5, 14, 12);
+    const QRectF abajo(ancho - arriba.right(), alto - arriba.bottom(), 14, 12);
+    p.fillRect(arriba.adjusted(0, 0, -estrecho, 0), QColor(pal::blanco));
+    p.drawText(arriba, Qt::AlignLeft | Qt::AlignTop, texto);
+    p.fillRect(abajo.adjusted(estrecho, 0, 0, 0), QColor(pal::blanco));
+    p.drawText(abajo, Qt::AlignRight | Qt::AlignBottom, texto);
 }
 
 } // namespace

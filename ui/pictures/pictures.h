@@ -8,6 +8,7 @@
 #include <QPixmap>
 #include <QSize>
 #include <QString>
+#include <QStringList>
 
 #include "core/announcements.h"
 
@@ -47,6 +48,9 @@ void pintar_icono(QPainter& p, int lado);
 // The splash window's pictures.
 QPixmap logo(qreal dpr = 1.0);
 QPixmap reglas(qreal dpr = 1.0);
+// The words of the rules panel: its heading and its list, one rule a line.
+QString titulo_reglas();
+QStringList lista_reglas();
 QPixmap mesita(qreal dpr = 1.0);
 QPixmap empezar(qreal dpr = 1.0);
 

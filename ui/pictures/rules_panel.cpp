@@ -12,8 +12,6 @@ namespace pal = paleta;
 
 namespace {
 
-const QString titulo_reglas = QStringLiteral("Mecánica del juego");
-
 const QStringList reglas_del_juego = {
     QStringLiteral("Se juega por parejas, los compañeros frente a frente: el de arriba juega "
                    "contigo y los de los lados juegan juntos."),
@@ -44,7 +42,7 @@ void pintar_reglas(QPainter& p) {
     const QRectF cabecera(24, 18, caja.width() - 48, 44);
     p.setFont(detalle::fuente(28, true));
     p.setPen(QColor(pal::rojo));
-    p.drawText(cabecera, Qt::AlignCenter, titulo_reglas);
+    p.drawText(cabecera, Qt::AlignCenter, titulo_reglas());
     p.setPen(QPen(QColor(pal::rojo), 1.5));
     p.drawLine(QPointF(60, cabecera.bottom() + 2),
                QPointF(caja.width() - 60, cabecera.bottom() + 2));
@@ -83,6 +81,14 @@ void pintar_reglas(QPainter& p) {
 }
 
 } // namespace
+
+QString titulo_reglas() {
+    return QStringLiteral("Mecánica del juego");
+}
+
+QStringList lista_reglas() {
+    return reglas_del_juego;
+}
 
 QPixmap reglas(qreal dpr) {
     return detalle::dibujado(QStringLiteral("reglas"), tam_reglas, dpr, pintar_reglas);

@@ -104,51 +104,66 @@ void espada(QPainter& p, qreal s) {
     p.drawEllipse(QPointF(0, 0.45), puno * 1.4, std::min(0.05, puno * 1.4));
 }
 
+// A wooden club, thick and rounded at the top, thin at the grip, with round
+// knots swelling out of its sides where twigs were cut off, and a green cord
+// bound round the grip.
 void basto(QPainter& p, qreal s) {
-    const qreal ancho = std::max(0.13, 3.2 / s); // half width at the thick end
-    const qreal mango = ancho * 0.45;
-    const auto mitad_en = [&](qreal y) { return mango + (ancho - mango) * (0.5 - y) / 0.86; };
-    const QPen borde = trazo(pal::verde_oscuro, std::max(0.8, s * 0.03), s);
+    const qreal cabeza = std::max(0.15, 3.4 / s); // half width at the thick end
+    const qreal mango = cabeza * 0.5;             // half width at the grip
+    const auto mitad_en = [&](qreal y) { return mango + (cabeza - mango) * (0.5 - y) / 0.85; };
+    const QPen borde = trazo(pal::negro, std::max(0.8, s * 0.028), s);
 
-    // Knots: the stubs of cut twigs, sticking out and up on alternate sides,
-    // their cut ends brown. Drawn first so the club's outline closes over them.
-    const int nudos = s >= 40 ? 4 : s >= 20 ? 3 : 2;
-    const qreal largo = std::max(0.085, 2.6 / s), grueso = std::max(0.055, 1.3 / s);
-    QList<QLineF> cortes;
-    for (int i = 0; i < nudos; ++i) {
-        const qreal y = -0.28 + (i + 0.5) * (0.72 / nudos);
-        const qreal lado = (i % 2 == 0) ? -1 : 1;
-        const QPointF raiz(lado * mitad_en(y) * 0.6, y + 0.04);
-        const QPointF punta(lado * (mitad_en(y) + largo * 0.8), y - largo * 0.7);
-        QPainterPath rama;
-        const QLineF eje(raiz, punta);
-        const QPointF n = eje.normalVector().unitVector().p2() - eje.p1();
-        rama.moveTo(raiz + n * grueso);
-        rama.lineTo(punta + n * grueso * 0.8);
-        rama.lineTo(punta - n * grueso * 0.8);
-        rama.lineTo(raiz - n * grueso);
-        rama.closeSubpath();
-        p.setPen(borde);
-        p.setBrush(QColor(pal::verde));
-        p.drawPath(rama);
-        cortes << QLineF(punta + n * grueso * 0.8, punta - n * grueso * 0.8);
-    }
+    // The outline is one shape, head and knots united with the club. Paths
+    // are united as polygons whose fineness depends on their size, so the
+    // shape is built a hundred times larger and brought back.
+    constexpr qreal g = 100;
     QPainterPath palo;
-    palo.moveTo(-mango, 0.5);
-    palo.lineTo(-ancho, -0.36);
-    palo.quadTo(-ancho, -0.5, 0, -0.5);
-    palo.quadTo(ancho, -0.5, ancho, -0.36);
-    palo.lineTo(mango, 0.5);
+    palo.moveTo(-mango * g, 0.5 * g);
+    palo.lineTo(-cabeza * g, -0.3 * g);
+    palo.lineTo(cabeza * g, -0.3 * g);
+    palo.lineTo(mango * g, 0.5 * g);
     palo.closeSubpath();
+    QPainterPath porra; // the round head
+    porra.addEllipse(QPointF(0, -0.34 * g), cabeza * 1.12 * g, 0.16 * g);
+    palo = palo.united(porra);
+    // The knots: round swellings on alternate sides, fewer on a small club.
+    const int nudos = s >= 40 ? 4 : s >= 20 ? 3 : 2;
+    const qreal radio = std::max(0.05, 1.3 / s);
+    QList<QPointF> ojos;
+    for (int i = 0; i < nudos; ++i) {
+        const qreal y = -0.2 + (i + 0.5) * (0.46 / nudos);
+        const qreal lado = i % 2 == 0 ? -1 : 1;
+        const QPointF c(lado * (mitad_en(y) + radio * 0.15), y);
+        QPainterPath bulto;
+        bulto.addEllipse(c * g, radio * g, radio * 1.15 * g);
+        palo = palo.united(bulto);
+        ojos << c;
+    }
+    palo = QTransform::fromScale(1 / g, 1 / g).map(palo);
+
     p.setPen(borde);
-    p.setBrush(QColor(pal::verde));
+    p.setBrush(QColor(pal::marron));
     p.drawPath(palo);
-    // The bark's brown grain down the club, and the cut ends.
-    p.setPen(trazo(pal::marron, std::max(0.7, s * 0.025), s));
-    if (s >= 20) p.drawLine(QPointF(ancho * 0.35, -0.4), QPointF(mango * 0.3, 0.42));
-    p.setPen(trazo(pal::marron, std::max(1.2, s * 0.045), s));
-    for (const QLineF& c : cortes) p.drawLine(c);
-    p.drawLine(QPointF(-mango * 0.8, 0.48), QPointF(mango * 0.8, 0.48));
+    // The light down one side that makes the wood round, and the grain.
+    p.setPen(trazo(pal::oro_oscuro, std::max(0.8, s * 0.03), s));
+    p.drawLine(QPointF(-cabeza * 0.45, -0.36), QPointF(-mango * 0.45, 0.44));
+    if (s >= 24) {
+        p.setPen(trazo(pal::negro, std::max(0.5, s * 0.01), s));
+        p.drawLine(QPointF(cabeza * 0.3, -0.3), QPointF(mango * 0.25, 0.2));
+    }
+    // The cord round the grip.
+    const qreal y0 = 0.3, y1 = 0.4;
+    p.setPen(trazo(pal::verde_oscuro, std::max(0.6, s * 0.018), s));
+    p.setBrush(QColor(pal::verde));
+    p.drawPolygon(QPolygonF({QPointF(-mitad_en(y0) - 0.01, y0), QPointF(mitad_en(y0) + 0.01, y0),
+                             QPointF(mitad_en(y1) + 0.01, y1), QPointF(-mitad_en(y1) - 0.01, y1)}));
+    // The eye of each knot: a light ring round a dark heart. The cut end of the grip.
+    p.setPen(trazo(pal::oro_oscuro, std::max(0.6, s * 0.018), s));
+    p.setBrush(QColor(pal::negro));
+    for (const QPointF& c : ojos) p.drawEllipse(c, radio * 0.45, radio * 0.55);
+    p.setPen(trazo(pal::negro, std::max(0.6, s * 0.015), s));
+    p.setBrush(QColor(pal::oro_oscuro));
+    p.drawEllipse(QPointF(0, 0.49), mango * 0.85, std::max(0.02, 0.6 / s));
 }
 
 } // namespace

@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// What a screen reader finds in the game's windows, in Spanish: the windows
+// as window frames; the human's cards as buttons that play when pressed; the
+// cards on the table, the scores and the announcements by what they say; the
+// rules of the splash as text. Pictures that tell a listener nothing (backs,
+// frames, the felt) are left out.
+#pragma once
+
+class QWidget;
+
+namespace quimbel::accesible {
+
+// Teaches Qt how to read the game's own widgets. Called by each window as it
+// is made; only the first call does anything.
+void instalar();
+
+// Leaves `w` out of what a screen reader lists.
+void ocultar(QWidget* w);
+bool oculto(const QWidget* w);
+
+// `w` has just appeared and has something to say: a screen reader reads its
+// name out at once.
+void anunciar(QWidget* w);
+
+} // namespace quimbel::accesible
