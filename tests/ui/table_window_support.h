@@ -75,6 +75,13 @@ struct MesaEnPantalla {
 
 // Closes every message box the game opens, keeping its text; `solo_ok` stays
 // true while every box had the program's title, no icon and one OK button.
+// The message box now showing, if any.
+inline QMessageBox* caja_abierta() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* caja = qobject_cast<QMessageBox*>(w); caja && caja->isVisible()) return caja;
+    return nullptr;
+}
+
 struct CierraMensajes {
     QStringList textos;
     bool solo_ok = true;
@@ -82,7 +89,7 @@ struct CierraMensajes {
 
     CierraMensajes() {
         QObject::connect(&reloj, &QTimer::timeout, [this] {
-            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QMessageBox* caja = caja_abierta();
             if (caja == nullptr) return;
             textos << caja->text();
             solo_ok = solo_ok && caja->standardButtons() == QMessageBox::Ok &&
