@@ -4,11 +4,14 @@
 #include <QApplication>
 #include <memory>
 
+#include "ui/display_required.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
 int main(int argc, char** argv) {
+    quimbel::vigilar_arranque(); // without a display: a line of our own and status 1
     QApplication app(argc, argv);
+    quimbel::arranque_hecho();
     // Message boxes take the program's name as their title.
     QApplication::setApplicationName(QStringLiteral("Quimbel"));
     // Ties the windows to the installed quimbel.desktop (its icon in a task bar).
