@@ -70,7 +70,12 @@ void esperar_respuesta(QDialog& caja, QWidget* ventana) {
     QObject::connect(&caja, &QDialog::finished, &bucle, &QEventLoop::quit);
     caja.setWindowModality(Qt::NonModal);
     caja.show();
+    // Qt asks for the keys only for a modal window; this box takes them too.
+    caja.activateWindow();
     bucle.exec();
+    // The keys go back to the window, as when a modal box closes.
+    if (ventana && !ventana->isHidden() && QApplication::activeWindow() == nullptr)
+        ventana->activateWindow();
 }
 
 } // namespace quimbel
