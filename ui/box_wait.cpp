@@ -48,7 +48,8 @@ public:
     bool eventFilter(QObject* destino, QEvent* e) override {
         if (!ventana_ || !es_entrada(e->type())) return false;
         auto* w = qobject_cast<QWidget*>(destino);
-        const bool en_ventana = w ? w->window() == ventana_ : destino == static_cast<QObject*>(ventana_->windowHandle());
+        const bool en_ventana = w ? w->window() == ventana_
+                                  : destino == static_cast<QObject*>(ventana_->windowHandle());
         if (!en_ventana) return false;
         if (e->type() == QEvent::MouseButtonPress) {
             caja_.raise();

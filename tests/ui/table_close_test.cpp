@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The end of the program whatever is open: at rest, in the middle of a short
-// pause (the deal), of a long pause (a banner on the table), and while the
-// refusal box waits for its OK; ended by SALIR, by the window manager's close
-// button, or by the desktop asking every window to close (as at log-out).
+// pause (the deal), of a long pause (a declaration or a banner shown), and
+// while the refusal box waits for its OK; ended by SALIR, by the window
+// manager's close button, or by the desktop asking every window to close (as
+// at log-out).
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
@@ -56,7 +57,8 @@ void jugar_hasta_salir(MesaEnPantalla& t) {
 } // namespace
 
 TEST(FinDelPrograma, TerminaEnElActoHagaLoQueHagaLaMesa) {
-    for (Momento cuando : {Momento::reposo, Momento::pausa_corta, Momento::pausa_larga, Momento::caja}) {
+    for (Momento cuando :
+         {Momento::reposo, Momento::pausa_corta, Momento::pausa_larga, Momento::caja}) {
         for (Fin como : {Fin::salir, Fin::cerrar, Fin::escritorio}) {
             SCOPED_TRACE(std::string(nombre(cuando)) + ", " + nombre(como));
             MesaEnPantalla t(7);
@@ -72,9 +74,9 @@ TEST(FinDelPrograma, TerminaEnElActoHagaLoQueHagaLaMesa) {
                 });
             } else if (cuando == Momento::pausa_larga) {
                 t.al_esperar([&] {
-                    bool cartel = false;
-                    for (ImagenMesa* a : t.e().anuncios) cartel = cartel || t.se_ve(a);
-                    if (!cartel || fin_pedido) return;
+                    bool anuncio = false;
+                    for (ImagenMesa* a : t.e().anuncios) anuncio = anuncio || t.se_ve(a);
+                    if (!anuncio || fin_pedido) return;
                     p.Timer2.setInterval(60'000); // a pause that only the end can cut short
                     pedir_fin();
                 });
@@ -106,12 +108,14 @@ TEST(FinDelPrograma, TerminaEnElActoHagaLoQueHagaLaMesa) {
             });
 
             if (cuando == Momento::reposo || (cuando == Momento::caja && como == Fin::salir)) {
-                if (cuando == Momento::caja) jugar_hasta_salir(t); // a whole deal, its boxes answered
+                if (cuando == Momento::caja)
+                    jugar_hasta_salir(t); // a whole deal, its boxes answered
                 terminar(t, como);
             } else {
                 jugar_hasta_salir(t);
             }
-            EXPECT_EQ(fin_pedido, cuando != Momento::reposo && !(cuando == Momento::caja && como == Fin::salir));
+            EXPECT_EQ(fin_pedido, cuando != Momento::reposo &&
+                                      !(cuando == Momento::caja && como == Fin::salir));
             EXPECT_TRUE(cuando != Momento::caja || cajas > 0);
             EXPECT_FALSE(colgado);
             EXPECT_FALSE(caja_modal);

@@ -156,13 +156,15 @@ int main(int argc, char** argv) {
     const double crecimiento = pendiente(rss, desde);
     const long tercera = rss[2];
     long sobre_tercera = 0;
-    for (std::size_t i = 3; i < rss.size(); ++i) sobre_tercera = std::max(sobre_tercera, rss[i] - tercera);
+    for (std::size_t i = 3; i < rss.size(); ++i)
+        sobre_tercera = std::max(sobre_tercera, rss[i] - tercera);
     std::printf("deals %ld, refused cards %d\n", manos, rechazos);
     std::printf("rss at deal 3 %ld kB, at the end %ld kB, at most %+ld kB over deal 3\n", tercera,
                 rss.back(), sobre_tercera);
     std::printf("growth per deal over deals %zu to %ld: %.2f kB\n", desde + 1, manos, crecimiento);
     if (crecimiento_maximo >= 0 && crecimiento > crecimiento_maximo) {
-        std::fprintf(stderr, "quimbel-long-game: memory grows %.2f kB a deal (at most %.2f allowed)\n",
+        std::fprintf(stderr,
+                     "quimbel-long-game: memory grows %.2f kB a deal (at most %.2f allowed)\n",
                      crecimiento, crecimiento_maximo);
         return 1;
     }
