@@ -2,6 +2,8 @@
 
 #include <charconv>
 
+#include "tools/shown_text.h"
+
 namespace quimbel::sim {
 
 namespace {
@@ -17,11 +19,11 @@ std::string leer_numero(const OpcionNumerica& o, std::string_view texto) {
         if (c < '0' || c > '9') cifras = false;
     if (!cifras)
         return "option " + std::string(o.nombre) + " needs a number from " + rango(o) + ", not \"" +
-               std::string(texto) + "\"";
+               a_la_vista(texto) + "\"";
     auto [fin, error] = std::from_chars(texto.data(), texto.data() + texto.size(), n);
     (void)fin;
     if (error != std::errc() || n < o.minimo || n > o.maximo)
-        return "option " + std::string(o.nombre) + " is out of range: " + std::string(texto) +
+        return "option " + std::string(o.nombre) + " is out of range: " + a_la_vista(texto) +
                " (allowed " + rango(o) + ")";
     *o.valor = n;
     return {};
@@ -44,8 +46,8 @@ std::string leer_opciones(std::span<char* const> argumentos, std::span<OpcionNum
         for (const OpcionNumerica& o : opciones)
             if (o.nombre == nombre) opcion = &o;
         if (!opcion) {
-            if (arg.starts_with("-")) return "unknown option \"" + std::string(arg) + "\"";
-            return "unexpected argument \"" + std::string(arg) + "\"";
+            if (arg.starts_with("-")) return "unknown option " + entre_comillas(arg);
+            return "unexpected argument " + entre_comillas(arg);
         }
         if (!valor_pegado) {
             if (i + 1 >= argumentos.size())

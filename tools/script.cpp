@@ -4,6 +4,8 @@
 #include <charconv>
 #include <vector>
 
+#include "tools/shown_text.h"
+
 namespace quimbel::sim {
 
 namespace {
@@ -46,10 +48,6 @@ LineaLeida fallo(std::string texto) {
     return l;
 }
 
-std::string entre_comillas(std::string_view palabra) {
-    return "\"" + std::string(palabra) + "\"";
-}
-
 } // namespace
 
 std::string_view nombre_boton(Control c) {
@@ -84,7 +82,7 @@ LineaLeida leer_linea(std::string_view linea) {
         if (!leer_entero(p[1], l.leida.semilla, desborda))
             return fallo("seed " + entre_comillas(p[1]) + " is not a number");
         if (desborda)
-            return fallo("seed " + std::string(p[1]) +
+            return fallo("seed " + a_la_vista(p[1]) +
                          " is out of range (0 to 18446744073709551615)");
     } else if (orden == "press") {
         l.leida.tipo = TipoOrden::press;
@@ -104,7 +102,7 @@ LineaLeida leer_linea(std::string_view linea) {
         if (!leer_entero(p[1], n, desborda))
             return fallo("card number " + entre_comillas(p[1]) + " is not a number");
         if (desborda || n < 1 || n > 10)
-            return fallo("card number " + std::string(p[1]) + " is out of range (1 to 10)");
+            return fallo("card number " + a_la_vista(p[1]) + " is out of range (1 to 10)");
         l.leida.carta = static_cast<int>(n);
     } else {
         return fallo("unknown command " + entre_comillas(orden));

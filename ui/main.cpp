@@ -5,13 +5,16 @@
 #include <memory>
 
 #include "ui/command_line.h"
+#include "ui/display_required.h"
 #include "ui/splash_window.h"
 #include "ui/table_window.h"
 
 int main(int argc, char** argv) {
     // --help and --version answer without a display.
     if (const auto salida = quimbel::presentarse(argc, argv)) return *salida;
+    quimbel::vigilar_arranque(); // without a display: a line of our own and status 1
     QApplication app(argc, argv);
+    quimbel::arranque_hecho();
 
     // The table is made at the first click on Picture2, and its load runs then.
     std::unique_ptr<quimbel::VentanaMesa> mesa;

@@ -21,4 +21,8 @@ const QPixmap& AlmacenDibujos::dibujo(int cual, qreal dpr) {
     return hechos_.emplace(clave, std::move(p)).first->second;
 }
 
+void AlmacenDibujos::soltar(int cual) {
+    std::erase_if(hechos_, [cual](const auto& hecho) { return hecho.first.first == cual; });
+}
+
 } // namespace quimbel

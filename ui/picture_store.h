@@ -24,6 +24,11 @@ class AlmacenDibujos {
 public:
     // The picture, rendered for the ratio; a null pixmap for sin_dibujo.
     const QPixmap& dibujo(int cual, qreal dpr);
+    // The faces, the back and the marker are kept for the whole game. An
+    // announcement is large and most are seldom seen: its image lets it go
+    // when it hides, so that a long game does not gather every one of them.
+    static bool se_guarda(int cual) { return cual < dibujo::primer_anuncio; }
+    void soltar(int cual);
 
 private:
     std::map<std::pair<int, qreal>, QPixmap> hechos_;

@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QWidget>
 
+#include "ui/box_wait.h"
+
 namespace quimbel {
 
 PlataformaQt::PlataformaQt(IntervalosPausa intervalos) {
@@ -83,14 +85,18 @@ void PlataformaQt::mensaje(std::string_view texto) {
     caja.setFont(fuente_mensaje);
     caja.button(QMessageBox::Ok)->setIcon(QIcon()); // some desktops add one
     if (ventana && lugar_mensaje) caja.move(ventana->mapToGlobal(*lugar_mensaje));
-    caja.exec();
+    // Not exec(): the close button of the table must still end the game.
+    caja_ = &caja;
+    esperar_respuesta(caja, ventana);
+    caja_ = nullptr;
 }
 
 void PlataformaQt::terminar() {
     if (terminado_) return;
     abandonar();
-    // Whatever pause is waiting returns at once and no later one waits: the
-    // handler that was running runs out without showing anything more.
+    // Whatever pause or box is waiting returns at once and no later one
+    // waits: the handler that was running runs out without showing anything more.
+    if (caja_) caja_->reject();
     for (QEventLoop* bucle : bucles_) bucle->quit();
     if (salida) salida();
 }

@@ -14,6 +14,7 @@
 
 #include "core/platform.h"
 
+class QDialog;
 class QEventLoop;
 class QWidget;
 
@@ -72,6 +73,7 @@ private:
     void Timer2_Timer();
 
     std::vector<QEventLoop*> bucles_; // the loops of the pauses now waiting, innermost last
+    QDialog* caja_ = nullptr;         // the message box now waiting for its OK
     bool terminado_ = false;
     int esperas_ = 0;
 };

@@ -84,4 +84,9 @@ void ImagenMesa::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
 }
 
+void ImagenMesa::hideEvent(QHideEvent* e) {
+    if (!AlmacenDibujos::se_guarda(dibujo_)) almacen_.soltar(dibujo_);
+    QWidget::hideEvent(e);
+}
+
 } // namespace quimbel

@@ -39,6 +39,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     void changeEvent(QEvent* e) override;
+    void hideEvent(QHideEvent* e) override;
 
 private:
     AlmacenDibujos& almacen_;

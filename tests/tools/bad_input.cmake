@@ -29,6 +29,8 @@ refused("unknown option \"--deal\"" soak --deal 3)
 refused("unexpected argument \"extra\"" script extra)
 refused("unknown subcommand \"play\"" play)
 refused("a subcommand is needed")
+string(ASCII 27 esc) # shown as an escape, never sent to the terminal
+refused("^quimbel-sim bench: unknown option \"--\\\\x1b\\[2J\"\n$" bench "--${esc}[2J")
 
 if(failures)
   message(FATAL_ERROR "not refused as expected:${failures}")

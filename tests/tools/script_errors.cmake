@@ -45,6 +45,26 @@ fault("seed\n" "error line 1: seed needs a number")
 fault("load now\n" "error line 1: extra word \"now\" after load")
 fault("load\npress jugando twice\n" "error line 2: extra word \"twice\" after press")
 
+# The offending text is shown safely: control and other unprintable bytes as
+# escapes (so none reaches the terminal and a NUL does not cut the line short),
+# a quote and a backslash escaped, a long word cut with a mark.
+string(ASCII 27 esc)
+string(ASCII 7 bel)
+string(ASCII 233 latin1)
+fault("load\n${esc}[2J${bel}\n" "error line 2: unknown command \"\\x1b[2J\\x07\"")
+fault("load\npress a\"b\\c${latin1}\n" "error line 2: unknown button \"a\\\"b\\\\c\\xe9\"")
+string(REPEAT "x" 1000000 long_word)
+fault("${long_word}\n" "error line 1: unknown command \"xxxxxxxxxxxxxxxxxxxxxxxxxxxxxxxx\"... (cut from 1000000 bytes)")
+string(REPEAT "9" 40 digits)
+fault("load\nclick ${digits}\n" "error line 2: card number 99999999999999999999999999999999... (cut from 40 bytes) is out of range (1 to 10)")
+# CMake strings hold no NUL byte: printf writes that script.
+execute_process(COMMAND printf "load\\nlo\\000ad\\n" OUTPUT_FILE "${WORK}/nul.script")
+execute_process(COMMAND "${SIM}" script INPUT_FILE "${WORK}/nul.script"
+                OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE rc)
+if(NOT rc STREQUAL "2" OR NOT err STREQUAL "error line 2: unknown command \"lo\\x00ad\"\n")
+  set(failures "${failures}\n  a NUL byte: status ${rc}, stderr \"${err}\"")
+endif()
+
 if(failures)
   message(FATAL_ERROR "script faults not reported as expected:${failures}")
 endif()

@@ -1,7 +1,7 @@
 // Whole deals played on the real window by clicks on its buttons and cards (or
 // keys), with pauses of a few milliseconds: which controls can act at each
 // step and where the keyboard focus waits, the refused card and its message
-// box, and the end of the program in the middle of a pause.
+// box, and play by the keyboard alone.
 #include <gtest/gtest.h>
 
 #include <QLabel>
@@ -183,32 +183,6 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
     // The end of the deal showed its banner.
     EXPECT_TRUE(anuncios.contains(QRegularExpression("(gan|per)(juego|partida) ")))
         << anuncios.toStdString();
-}
-
-TEST(PartidaEnVentana, SalirOCerrarLaVentanaEnMitadDeUnaPausaTerminaEnElActo) {
-    for (bool cerrar : {false, true}) {
-        SCOPED_TRACE(cerrar ? "close" : "SALIR");
-        MesaEnPantalla t(5, {30, 60});
-        QTimer::singleShot(100, &t.ventana, [&] {
-            cerrar ? void(t.ventana.close()) : MesaEnPantalla::pulsar(t.e().Command2);
-        });
-        // A pause left waiting after the end is freed by its timer, to fail, not hang.
-        bool colgado = false;
-        QTimer::singleShot(3000, &t.ventana, [&] {
-            colgado = true;
-            t.ventana.plataforma().Timer1.start();
-        });
-        MesaEnPantalla::pulsar(t.e().barajar); // the deal waits forty times; the end comes in one
-        EXPECT_FALSE(colgado);
-        EXPECT_EQ(t.salidas, 1);
-        EXPECT_TRUE(t.ventana.isHidden());
-        // No pause waited after the end, so the deal did not go on on screen.
-        EXPECT_EQ(t.ventana.plataforma().esperas(), t.esperas_al_salir);
-        EXPECT_LT(t.esperas_al_salir, 40);
-    }
-    MesaEnPantalla t;
-    EXPECT_TRUE(t.ventana.close());
-    EXPECT_EQ(t.salidas, 1);
 }
 
 TEST(PartidaEnVentana, ConElTecladoSeJuegaUnaManoEnteraSinRaton) {

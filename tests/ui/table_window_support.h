@@ -76,10 +76,17 @@ struct MesaEnPantalla {
     }
 };
 
+// The message box now showing, if any.
+inline QMessageBox* caja_abierta() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (auto* caja = qobject_cast<QMessageBox*>(w); caja && caja->isVisible()) return caja;
+    return nullptr;
+}
+
 // Closes every message box the game opens, keeping its text and where it
 // opened (its frame in the window's pixels). `solo_ok` stays true while every
-// box was modal, with the program's title, no icon, the table's font and one
-// OK button without an icon.
+// box had the program's title, no icon, the table's font and one OK button
+// without an icon.
 struct CierraMensajes {
     QStringList textos;
     QList<QRect> lugares;
@@ -88,13 +95,13 @@ struct CierraMensajes {
 
     explicit CierraMensajes(const QWidget* ventana = nullptr) {
         QObject::connect(&reloj, &QTimer::timeout, [this, ventana] {
-            auto* caja = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QMessageBox* caja = caja_abierta();
             if (caja == nullptr) return;
             textos << caja->text();
             const QRect marco = caja->frameGeometry();
             if (ventana) lugares << QRect(ventana->mapFromGlobal(marco.topLeft()), marco.size());
             QAbstractButton* ok = caja->button(QMessageBox::Ok);
-            solo_ok = solo_ok && caja->standardButtons() == QMessageBox::Ok && caja->isModal() &&
+            solo_ok = solo_ok && caja->standardButtons() == QMessageBox::Ok &&
                       caja->icon() == QMessageBox::NoIcon && caja->windowTitle().isEmpty() &&
                       ok->icon().isNull() && caja->font() == estilo::fuente_mesa();
             ok->click();

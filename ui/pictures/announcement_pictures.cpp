@@ -39,8 +39,8 @@ QString texto_anuncio(Anuncio a) {
 
 QPixmap anuncio(Anuncio a, qreal dpr) {
     const QSize tam = tam_anuncio(a);
-    const QString nombre = QStringLiteral("anuncio%1").arg(static_cast<int>(a));
-    return detalle::dibujado(nombre, tam, dpr, [a, tam](QPainter& p) {
+    // Large, and many are seldom seen: drawn afresh each time, never kept here.
+    return detalle::pintado(tam, dpr, [a, tam](QPainter& p) {
         const QRectF caja(QPointF(0, 0), QSizeF(tam));
         switch (familia_de(a)) {
         case Familia::cartel:

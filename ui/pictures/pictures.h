@@ -33,7 +33,7 @@ inline constexpr QSize tam_icono{32, 32};
 // oros, then copas, espadas, bastos).
 QPixmap carta(int naipe, qreal dpr = 1.0);
 QPixmap dorso(qreal dpr = 1.0);
-// Banner, bubble or starburst, each at its own size.
+// Banner, bubble or starburst, each at its own size; drawn anew at each call.
 QPixmap anuncio(Anuncio a, qreal dpr = 1.0);
 QSize tam_anuncio(Anuncio a);     // tam_cartel, tam_bocadillo or tam_estrella
 QString texto_anuncio(Anuncio a); // the words the picture shows

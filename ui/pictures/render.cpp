@@ -1,6 +1,7 @@
 #include "ui/pictures/render.h"
 
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPainterPath>
 
 #include <map>
@@ -8,25 +9,32 @@
 
 namespace quimbel::dibujos::detalle {
 
+QPixmap pintado(QSize tam, qreal dpr, const std::function<void(QPainter&)>& pintar) {
+    if (dpr <= 0) dpr = 1.0;
+    QImage lienzo(qRound(tam.width() * dpr), qRound(tam.height() * dpr),
+                  QImage::Format_ARGB32_Premultiplied);
+    lienzo.setDevicePixelRatio(dpr);
+    lienzo.fill(Qt::transparent);
+    {
+        QPainter p(&lienzo);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        pintar(p);
+    }
+    // An image keeps the paint engine that drew on it, with all its working
+    // buffers, for as long as the image lives: often more memory than the
+    // pixels. The picture kept is a copy of the pixels alone.
+    return QPixmap::fromImage(lienzo.copy());
+}
+
 QPixmap dibujado(const QString& nombre, QSize tam, qreal dpr,
                  const std::function<void(QPainter&)>& pintar) {
     if (dpr <= 0) dpr = 1.0;
     static std::map<std::pair<QString, int>, QPixmap> cache;
     const auto clave = std::make_pair(nombre, qRound(dpr * 100));
     if (auto it = cache.find(clave); it != cache.end()) return it->second;
-
-    QPixmap pm(qRound(tam.width() * dpr), qRound(tam.height() * dpr));
-    pm.setDevicePixelRatio(dpr);
-    pm.fill(Qt::transparent);
-    {
-        QPainter p(&pm);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setRenderHint(QPainter::TextAntialiasing);
-        p.setRenderHint(QPainter::SmoothPixmapTransform);
-        pintar(p);
-    }
-    cache.emplace(clave, pm);
-    return pm;
+    return cache.emplace(clave, pintado(tam, dpr, pintar)).first->second;
 }
 
 QFont fuente(int pixeles, bool negrita, bool cursiva) {

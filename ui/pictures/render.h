@@ -13,9 +13,12 @@
 
 namespace quimbel::dibujos::detalle {
 
-// The picture called `nombre`, drawn by `pintar` in logical pixels on a
-// transparent pixmap of tam * dpr device pixels. Drawn once per (name, dpr):
-// the table shows the same faces many times.
+// A picture drawn by `pintar` in logical pixels on a transparent pixmap of
+// tam * dpr device pixels, each time it is asked for.
+QPixmap pintado(QSize tam, qreal dpr, const std::function<void(QPainter&)>& pintar);
+
+// The picture called `nombre`, as pintado draws it, drawn once per (name, dpr)
+// and kept for the rest of the run: the table shows the same faces many times.
 QPixmap dibujado(const QString& nombre, QSize tam, qreal dpr,
                  const std::function<void(QPainter&)>& pintar);
 
