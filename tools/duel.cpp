@@ -24,9 +24,9 @@ namespace quimbel::sim {
 
 namespace {
 
-enum class Politica { first, random, hint, chain };
+enum class Politica { first, random, hint };
 
-constexpr std::string_view nombres_politica[] = {"first", "random", "hint", "chain"};
+constexpr std::string_view nombres_politica[] = {"first", "random", "hint"};
 
 // Pauses take no time; the card points of each trick go to the team that
 // takes it, and a match banner closes the match with the games on the table.
@@ -76,10 +76,9 @@ class Jugador {
         switch (politica_) {
         case Politica::first: return jugar_primera_aceptada(m) != 0;
         case Politica::random: return jugar_al_azar(m);
-        case Politica::hint: return jugar_pista(m);
-        case Politica::chain: break;
+        case Politica::hint: break;
         }
-        return jugar_primera_aceptada(m) != 0;
+        return jugar_pista(m);
     }
 
     std::vector<double> tiempos; // seconds per suggestion
@@ -149,7 +148,7 @@ std::string leer_politica(std::vector<char*>& argumentos, Politica& politica) {
         std::string_view nombre;
         std::size_t quitar = 1;
         if (arg == "--human") {
-            if (i + 1 >= argumentos.size()) return "option --human needs first, random, hint or chain";
+            if (i + 1 >= argumentos.size()) return "option --human needs first, random or hint";
             nombre = argumentos[i + 1];
             quitar = 2;
         } else if (arg.starts_with("--human=")) {
@@ -159,7 +158,7 @@ std::string leer_politica(std::vector<char*>& argumentos, Politica& politica) {
         }
         auto it = std::find(std::begin(nombres_politica), std::end(nombres_politica), nombre);
         if (it == std::end(nombres_politica))
-            return "option --human needs first, random, hint or chain, not \"" + std::string(nombre) + "\"";
+            return "option --human needs first, random or hint, not \"" + std::string(nombre) + "\"";
         politica = static_cast<Politica>(it - std::begin(nombres_politica));
         argumentos.erase(argumentos.begin() + static_cast<std::ptrdiff_t>(i),
                          argumentos.begin() + static_cast<std::ptrdiff_t>(i + quitar));

@@ -55,14 +55,14 @@ constexpr const char* ayuda_soak =
     "otherwise the last line is \"N passed, 0 failed\".\n";
 
 constexpr const char* ayuda_duel =
-    "usage: quimbel-sim duel [--matches N] [--seed S] [--human first|random|hint|chain]\n"
+    "usage: quimbel-sim duel [--matches N] [--seed S] [--human first|random|hint]\n"
     "                        [--samples K]\n"
     "Plays N whole matches (default 2000) from seed S (default 1), the human's seat\n"
     "played by a policy (default first): the first card the rules accept, a random\n"
-    "one, the hint's card (from K worlds, default the window's), or the card the\n"
-    "partner's chain would play there. Prints the matches won and lost by our team\n"
-    "with a 95% interval, the games per match, the card points per deal of each\n"
-    "team and, for the hint, the median and the largest time per suggestion.\n";
+    "one, or the hint's card (from K worlds, default the window's). Prints the\n"
+    "matches won and lost by our team with a 95% interval, the games per match,\n"
+    "the card points per deal of each team and, for the hint, the median and the\n"
+    "largest processor time per suggestion.\n";
 
 void escribir(std::string& texto) {
     std::fwrite(texto.data(), 1, texto.size(), stdout);
