@@ -44,8 +44,8 @@ Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes) {
     std::vector<Mundo> de_reserva; // drawn, but their chains disagree
     mundos.reserve(muestras);
     Mundo w;
-    for (int intento = 0; intento < muestras * intentos_por_mundo &&
-                          static_cast<int>(mundos.size()) < muestras;
+    for (int intento = 0;
+         intento < muestras * intentos_por_mundo && static_cast<int>(mundos.size()) < muestras;
          ++intento) {
         if (!incognitas.sortear(dado, w)) continue;
         if (rehacer_reparto(m, k, w, plataforma, fijo))

@@ -29,8 +29,8 @@ struct Ajustes {
 };
 
 struct Valoracion {
-    int hueco = 0;  // the human's image slot
-    int codigo = 0; // its card
+    int hueco = 0;    // the human's image slot
+    int codigo = 0;   // its card
     double valor = 0; // the mean chance of winning the match
 };
 

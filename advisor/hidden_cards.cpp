@@ -52,8 +52,7 @@ Incognitas::Incognitas(const Conocimiento& k) {
         if (!vista[codigo]) ocultas_[num_ocultas_++] = codigo;
     for (int asiento = derecha; asiento <= izquierda; ++asiento)
         for (int i = 1; i <= 10; ++i)
-            if (conocido_.codigo[asiento][i] == 0)
-                libres_[asiento][num_libres_[asiento]++] = i;
+            if (conocido_.codigo[asiento][i] == 0) libres_[asiento][num_libres_[asiento]++] = i;
 }
 
 bool Incognitas::sortear(Dado& dado, Mundo& mundo) const {
@@ -99,7 +98,8 @@ bool Incognitas::sortear(Dado& dado, Mundo& mundo) const {
             cartas[n] = cartas[otro];
             cartas[otro] = c;
         }
-        for (int n = 0; n < cuenta[asiento]; ++n) mundo.codigo[asiento][libres_[asiento][n]] = cartas[n];
+        for (int n = 0; n < cuenta[asiento]; ++n)
+            mundo.codigo[asiento][libres_[asiento][n]] = cartas[n];
     }
     return true;
 }

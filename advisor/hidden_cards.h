@@ -42,14 +42,14 @@ class Incognitas {
     int cuantas() const { return num_ocultas_; }
 
   private:
-    Mundo conocido_;             // the cards whose slot is public (played, or the trump)
-    int libres_[4][10] = {};     // the unknown slots of each seat
+    Mundo conocido_;         // the cards whose slot is public (played, or the trump)
+    int libres_[4][10] = {}; // the unknown slots of each seat
     int num_libres_[4] = {};
-    int ocultas_[40] = {};       // the unseen cards, those forced to a seat excluded
+    int ocultas_[40] = {}; // the unseen cards, those forced to a seat excluded
     int num_ocultas_ = 0;
-    int forzadas_[4][10] = {};   // unseen cards that must be in the seat (declared pairs)
+    int forzadas_[4][10] = {}; // unseen cards that must be in the seat (declared pairs)
     int num_forzadas_[4] = {};
-    unsigned sin_palo_[4] = {};  // bit p: the seat holds no card of suit p
+    unsigned sin_palo_[4] = {}; // bit p: the seat holds no card of suit p
 };
 
 } // namespace quimbel::consejo

@@ -14,7 +14,8 @@ Conocimiento conocimiento_de(const Mesa& m) {
     k.quien_sale = m.quien_sale;
     k.registro = m.registro;
     for (int asiento = derecha; asiento <= yo; ++asiento)
-        for (int palo = oros; palo <= bastos; ++palo) k.cantado[asiento][palo] = m.cantado[asiento][palo];
+        for (int palo = oros; palo <= bastos; ++palo)
+            k.cantado[asiento][palo] = m.cantado[asiento][palo];
     k.tanteo_nosotros = valor_numerico(m.tanteo_nosotros.caption);
     k.tanteo_ellos = valor_numerico(m.tanteo_ellos.caption);
     k.juegos_nosotros = valor_numerico(m.juegos_nosotros.caption);

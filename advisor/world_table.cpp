@@ -105,7 +105,8 @@ bool rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaM
         if (suya >= r.cuantas)
             return plataforma.cursor == r.cuantas && !plataforma.desvio && como_se_vio(m, k);
         const int hueco = r.jugadas[suya].hueco;
-        if (!pulsar_carta(m, hueco) || m.manos[yo][hueco].visible || plataforma.desvio) return false;
+        if (!pulsar_carta(m, hueco) || m.manos[yo][hueco].visible || plataforma.desvio)
+            return false;
         if (!pulsar(m, Control::recoger)) return false;
     }
     return false; // the record ends with a trick complete: not the human's turn
@@ -129,7 +130,8 @@ void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
     }
     for (int i = 1; i <= 10; ++i) m.manos[yo][i].enabled = true;
     for (int asiento = derecha; asiento <= yo; ++asiento)
-        for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = k.cantado[asiento][palo];
+        for (int palo = oros; palo <= bastos; ++palo)
+            m.cantado[asiento][palo] = k.cantado[asiento][palo];
     m.quien_sale = k.quien_sale;
     m.baza_numero = r.cuantas / 4 + 1;
     poner_marcadores(m, k, false);

@@ -33,8 +33,8 @@ class PlataformaMundo final : public Plataforma {
 
     const RegistroPublico* esperadas = nullptr;
     int cursor = 0;
-    bool desvio = false;  // a card put down is not the one the record holds
-    int fin_partida = 0;  // +1 our team won the match, -1 it lost, 0 not ended
+    bool desvio = false; // a card put down is not the one the record holds
+    int fin_partida = 0; // +1 our team won the match, -1 it lost, 0 not ended
 };
 
 // The draws of a replay: the first draw, then all the others, fixed. A

@@ -21,9 +21,9 @@ struct RegistroPublico {
 
     void anotar(int asiento, int codigo, int hueco) {
         if (cuantas < 40)
-            jugadas[cuantas++] = Jugada{static_cast<unsigned char>(asiento),
-                                        static_cast<unsigned char>(codigo),
-                                        static_cast<unsigned char>(hueco)};
+            jugadas[cuantas++] =
+                Jugada{static_cast<unsigned char>(asiento), static_cast<unsigned char>(codigo),
+                       static_cast<unsigned char>(hueco)};
     }
 };
 

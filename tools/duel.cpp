@@ -158,7 +158,8 @@ std::string leer_politica(std::vector<char*>& argumentos, Politica& politica) {
         }
         auto it = std::find(std::begin(nombres_politica), std::end(nombres_politica), nombre);
         if (it == std::end(nombres_politica))
-            return "option --human needs first, random or hint, not \"" + std::string(nombre) + "\"";
+            return "option --human needs first, random or hint, not \"" + std::string(nombre) +
+                   "\"";
         politica = static_cast<Politica>(it - std::begin(nombres_politica));
         argumentos.erase(argumentos.begin() + static_cast<std::ptrdiff_t>(i),
                          argumentos.begin() + static_cast<std::ptrdiff_t>(i + quitar));
@@ -196,8 +197,9 @@ int duel(std::span<char* const> argumentos) {
         plataforma.fin = 0;
         while (plataforma.fin == 0) {
             if (const char* fallo = jugar_reparto(m, jugador)) {
-                std::fprintf(stderr, "quimbel-sim duel: the table stopped: %s in deal %" PRIu64 "\n",
-                             fallo, repartos + 1);
+                std::fprintf(stderr,
+                             "quimbel-sim duel: the table stopped: %s in deal %" PRIu64 "\n", fallo,
+                             repartos + 1);
                 return 1;
             }
             ++repartos;
@@ -220,8 +222,8 @@ int duel(std::span<char* const> argumentos) {
     if (politica == Politica::hint && !jugador.tiempos.empty()) {
         std::vector<double>& t = jugador.tiempos;
         std::sort(t.begin(), t.end());
-        std::printf("suggestions %zu (samples %" PRIu64 "): median %.1f ms, max %.1f ms\n", t.size(),
-                    muestras, 1000 * t[t.size() / 2], 1000 * t.back());
+        std::printf("suggestions %zu (samples %" PRIu64 "): median %.1f ms, max %.1f ms\n",
+                    t.size(), muestras, 1000 * t[t.size() / 2], 1000 * t.back());
         std::printf("worlds per suggestion %.1f, of them agreeing with what was seen %.1f\n",
                     static_cast<double>(jugador.mundos) / t.size(),
                     static_cast<double>(jugador.coherentes) / t.size());

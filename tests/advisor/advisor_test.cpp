@@ -24,7 +24,8 @@ namespace {
 
 // Play `repartos` deals from `semilla`, the human by the first accepted card,
 // calling `en_turno` at each of his turns before he plays.
-void en_cada_turno(std::uint64_t semilla, int repartos, const std::function<void(Mesa&)>& en_turno) {
+void en_cada_turno(std::uint64_t semilla, int repartos,
+                   const std::function<void(Mesa&)>& en_turno) {
     prueba::MesaQueAnota t(semilla);
     Mesa& m = t.m;
     Form_Load(m);
