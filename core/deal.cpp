@@ -35,6 +35,7 @@ void barajar_Click(Mesa& m) {
 
     m.tute_cantado = SiNo::no;
     m.baza_numero = 1;
+    m.registro = {};
     for (int palo = oros; palo <= bastos; ++palo) m.salidas[palo] = 0;
 
     // Disabled before the first pause: while the cards are dealt only SALIR acts.

@@ -27,6 +27,7 @@ void yo_Click(Mesa& m, int index) {
     quitar_carta_yo(m);
     m.centro[yo].visible = true;
     m.plataforma->carta_puesta(yo, m.tag[yo]);
+    m.registro.anotar(yo, m.tag[yo], index);
 
     static constexpr std::string_view asientos[5] = {"0", "1", "2", "3", "4"};
     if (m.quien_sale >= 1 && m.quien_sale <= 4)

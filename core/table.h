@@ -16,6 +16,7 @@
 
 #include "core/announcements.h"
 #include "core/cards.h"
+#include "core/public_record.h"
 
 namespace quimbel {
 
@@ -102,6 +103,8 @@ struct Mesa {
     int tanteo_equipo = 0;
     int puntos_carta = 0;
     int ultima_nosotros = 0;
+    // Every card put down in this deal, in order: what a player remembers.
+    RegistroPublico registro;
 
     // ---- Elements ----
 

@@ -51,6 +51,7 @@ void echar_carta(Mesa& m, int asiento) {
     m.centro[asiento].dibujo = mano.dibujo;
     m.centro[asiento].visible = true;
     m.plataforma->carta_puesta(asiento, mano.tag);
+    m.registro.anotar(asiento, mano.tag, i);
 
     m.tag[asiento] = mano.tag;
     m.valor_carta = mano.tag;

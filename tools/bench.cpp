@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <ctime>
 
+#include "advisor/first_accepted.h"
 #include "core/controls.h"
 #include "core/deal.h"
 #include "core/platform.h"
@@ -37,17 +38,6 @@ class PlataformaBench final : public Plataforma {
     std::uint64_t firma = fnv_base;
     std::uint64_t partidas = 0;
 };
-
-// The human's policy: click the visible images in slot order until one is
-// accepted (it leaves the hand). The refused ones go through the same
-// handler and its message box, as a person's clicks would.
-bool jugar_primera_aceptada(Mesa& m) {
-    for (int i = 1; i <= 10; ++i) {
-        if (!m.manos[yo][i].visible) continue;
-        if (pulsar_carta(m, i) && !m.manos[yo][i].visible) return true;
-    }
-    return false;
-}
 
 // One whole deal, from barajar until barajar can act again: after the tenth
 // trick, a tute, or the end of the match. Returns what could not be pressed,

@@ -15,11 +15,12 @@ function(answers expected_out)
 endfunction()
 
 answers("^quimbel-sim ${VERSION}\n$" --version)
-answers("^usage: quimbel-sim script .*bench.*soak" --help)
+answers("^usage: quimbel-sim script .*bench.*soak.*duel" --help)
 answers("^usage: quimbel-sim script < SCRIPT\n" script --help)
 answers("^usage: quimbel-sim bench \\[--deals N\\] \\[--seed S\\]\n" bench --help)
 answers("^usage: quimbel-sim bench " bench --deals 5 -h)
 answers("^usage: quimbel-sim soak \\[--scripts N\\]" soak --help)
+answers("^usage: quimbel-sim duel \\[--matches N\\]" duel --matches 3 --help)
 
 if(failures)
   message(FATAL_ERROR "not answered as expected:${failures}")

@@ -1,0 +1,55 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The cards the human has not seen, and the ways to deal them to the three
+// computer seats that agree with what he has seen: each seat gets as many as
+// it has backs on the table, the trump card stays in the dealer's tenth slot
+// until played, a declared pair was in its seat's hand, and a seat that did
+// not follow a suit has none of it (nor any trump, when it did not trump a
+// trick that had none: its chain always trumps then).
+#pragma once
+
+#include <cstdint>
+
+#include "advisor/knowledge.h"
+#include "core/random_source.h"
+
+namespace quimbel::consejo {
+
+// One world: the deal of the three computer seats, slot by slot, as it was at
+// the start of the deal (the cards already played included).
+struct Mundo {
+    int codigo[4][11] = {}; // codigo[seat 1..3][slot 1..10]
+};
+
+// The advisor's own draws, apart from the game's.
+class Dado {
+  public:
+    explicit Dado(std::uint64_t semilla) : estado_(semilla) {}
+    std::uint64_t siguiente() { return splitmix64(estado_); }
+    int hasta(int n) { return static_cast<int>(siguiente() % static_cast<std::uint64_t>(n)); }
+
+  private:
+    std::uint64_t estado_;
+};
+
+class Incognitas {
+  public:
+    explicit Incognitas(const Conocimiento& k);
+
+    // Deal the unseen cards into a world; false when the draw ran into a dead
+    // end (the caller simply draws again).
+    bool sortear(Dado& dado, Mundo& mundo) const;
+
+    int cuantas() const { return num_ocultas_; }
+
+  private:
+    Mundo conocido_;         // the cards whose slot is public (played, or the trump)
+    int libres_[4][10] = {}; // the unknown slots of each seat
+    int num_libres_[4] = {};
+    int ocultas_[40] = {}; // the unseen cards, those forced to a seat excluded
+    int num_ocultas_ = 0;
+    int forzadas_[4][10] = {}; // unseen cards that must be in the seat (declared pairs)
+    int num_forzadas_[4] = {};
+    unsigned sin_palo_[4] = {}; // bit p: the seat holds no card of suit p
+};
+
+} // namespace quimbel::consejo

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The rest of a deal played out in a world, and what its end is worth to our
+// team: the chance of winning the match from the games it leaves.
+#pragma once
+
+#include "advisor/world_table.h"
+#include "core/table.h"
+
+namespace quimbel::consejo {
+
+// Press on until the deal is over (only barajar can act): collect, start the
+// next trick, the human playing his first accepted card.
+void jugar_hasta_el_final(Mesa& m);
+
+// Our team's chance of winning the match at the start of a deal, with these
+// games, when each deal is an even game between the teams.
+double chance_de_partida(int juegos_nosotros, int juegos_ellos);
+
+// A deal played out: the match's chance from the games it left (1 or 0 when
+// it ended the match), and a touch of the point margin to break ties.
+double valor_del_final(const Mesa& m, const PlataformaMundo& plataforma);
+
+} // namespace quimbel::consejo
