@@ -1,60 +1,45 @@
-// What the table announces while the soak plays it: across the deal, the
-// cards put on the table and the declarations shown; during one command, the
+// What the table announces while it is played: across the deal, the cards
+// put on the table and the declarations shown; during one command, the
 // message boxes, the cards, the banners and the games they bring. The end of
-// a deal is checked when its banner shows, while the two hand scores are final.
+// a deal is checked when its banner shows, while the two hand scores are
+// final. Whoever drives the table passes its notices on here.
 #pragma once
 
-#include <array>
 #include <string>
 #include <string_view>
 #include <utility>
 #include <vector>
 
 #include "core/table.h"
-#include "tools/script_driver.h"
 
-namespace quimbel::sim {
+namespace quimbel::revision {
 
-// What the table announces during one command, and across the deal.
-class Vigia final : public Oyente {
+class Vigia {
   public:
     explicit Vigia(const Mesa& m) : m_(m) {}
 
-    void nuevo_reparto() {
-        jugadas.fill(false);
-        cantes = 0;
-        destapado.fill(false);
-        hubo_reparto = true;
-    }
-    void nueva_orden() {
-        mensajes.clear();
-        puestas.clear();
-        partida_terminada = false;
-        equipo_juego = Equipo::ninguno;
-        suma_juego = 0;
-        equipo_tute = Equipo::ninguno;
-        fallo.clear();
-    }
+    void nuevo_reparto();
+    void nueva_orden();
 
-    void carta_puesta(int asiento, int codigo) override;
-    void anuncio_mostrado(Anuncio a) override;
-    void mensaje(std::string_view texto) override { mensajes.emplace_back(texto); }
+    void carta_puesta(int asiento, int codigo);
+    void anuncio_mostrado(Anuncio a);
+    void mensaje(std::string_view texto) { mensajes.emplace_back(texto); }
     // While a handler pauses, the window goes on answering clicks: nothing but
     // SALIR may be able to act then.
-    void pausa() override;
+    void pausa();
 
     void anotar(std::string que) {
         if (fallo.empty()) fallo = std::move(que);
     }
 
     // Across the deal.
-    std::array<bool, 41> jugadas{};
-    std::array<bool, 5> destapado{};
+    bool jugadas[por_carta] = {};
+    bool destapado[por_asiento] = {};
     int cantes = 0;
     bool hubo_reparto = false;
     // During one command.
     std::vector<std::string> mensajes;
-    std::vector<std::pair<int, int>> puestas;
+    std::vector<std::pair<int, int>> puestas; // seat and code of each card put down
     bool partida_terminada = false;
     Equipo equipo_juego = Equipo::ninguno;
     int suma_juego = 0;
@@ -65,4 +50,4 @@ class Vigia final : public Oyente {
     const Mesa& m_;
 };
 
-} // namespace quimbel::sim
+} // namespace quimbel::revision

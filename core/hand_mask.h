@@ -16,7 +16,7 @@ inline constexpr ManoBits bit_de(int codigo) { return ManoBits{1} << codigo; }
 inline ManoBits mascara_mano(const Mesa& m, int asiento) {
     ManoBits bits = 0;
     for (int palo = oros; palo <= bastos; ++palo)
-        for (int i = 1; i <= 10; ++i) bits |= bit_de(m.cartas[asiento][palo][i]);
+        for (int i = 1; i <= cartas_por_mano; ++i) bits |= bit_de(m.cartas[asiento][palo][i]);
     return bits & ~bit_de(0); // an empty entry holds 0
 }
 

@@ -1,26 +1,29 @@
-#include "core/human_play.h"
+#include "handlers/human_play.h"
 
-#include "core/deal.h"
+#include "core/obligations.h"
 #include "core/platform.h"
-#include "core/turn.h"
+#include "handlers/turn.h"
 #include "players/follow.h"
 
 namespace quimbel {
 
-void yo_Click(Mesa& m, int index) {
+void yo_Click(Mesa& m, int ranura) {
+    assert(es_ranura(ranura) && m.manos[yo][ranura].visible);
     m.carta_rechazada = 0;
 
-    Imagen& carta = m.manos[yo][index];
-    m.valor_carta = carta.tag;
-    separar_carta(m);
-    m.palo[yo] = m.palo_carta;
-    m.valor[yo] = m.valor_carta;
+    Imagen& carta = m.manos[yo][ranura];
+    const Carta partida = separar_carta(carta.tag);
+    m.palo[yo] = partida.palo;
+    m.valor[yo] = partida.rango;
     m.tag[yo] = carta.tag;
 
-    revisar_jugada(m);
     // A refused card stays in hand and the hand stays clickable; only row 4 of
     // the trick table keeps it, until the next click writes over it.
-    if (m.carta_rechazada != 0) return;
+    if (const std::string_view motivo = revisar_jugada(m, carta.tag); !motivo.empty()) {
+        m.plataforma->mensaje(motivo);
+        m.carta_rechazada = 1;
+        return;
+    }
 
     carta.visible = false;
     m.centro[yo].dibujo = carta.dibujo;
@@ -28,15 +31,11 @@ void yo_Click(Mesa& m, int index) {
     m.centro[yo].visible = true;
     m.plataforma->carta_puesta(yo, m.tag[yo]);
 
-    static constexpr std::string_view asientos[5] = {"0", "1", "2", "3", "4"};
-    if (m.quien_sale >= 1 && m.quien_sale <= 4)
-        m.Label3.caption = asientos[m.quien_sale];
-    else
-        escribir_numero(m.Label3, m.quien_sale);
+    escribir_numero(m.Label3, m.quien_sale);
 
     // Locked before the seats after him pause to put their cards down, so that
     // no second card can be played into this trick.
-    for (m.indice = 1; m.indice <= 10; ++m.indice) m.manos[yo][m.indice].enabled = false;
+    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = false;
 
     switch (m.quien_sale) {
     case derecha: break; // the human played fourth
@@ -57,21 +56,13 @@ void yo_Click(Mesa& m, int index) {
     m.recoger.enabled = true;
 }
 
-void revisar_jugada(Mesa& m) {
-    const int lider = m.quien_sale;
-    // A card that leads is never refused.
-    if (lider < derecha || lider > izquierda) return;
-    const int salida = m.palo[lider];
-    revisar(m, (salida >= oros && salida <= espadas) ? salida : bastos, lider);
-}
-
 void quitar_carta_yo(Mesa& m) {
-    const int palo = (m.palo[yo] >= oros && m.palo[yo] <= espadas) ? m.palo[yo] : bastos;
-    const int codigo = m.valor[yo] + 10 * (palo - 1);
+    const int palo = palo_o_bastos(m.palo[yo]);
+    const int codigo = codigo_de(palo, m.valor[yo]);
     // The arrays are a set of codes once the hand is grouped: search by code.
-    for (m.indice = 1; m.indice <= 10; ++m.indice) {
-        if (m.cartas[yo][palo][m.indice] == codigo) {
-            m.cartas[yo][palo][m.indice] = 0;
+    for (int i = 1; i <= cartas_por_mano; ++i) {
+        if (m.cartas[yo][palo][i] == codigo) {
+            m.cartas[yo][palo][i] = 0;
             break;
         }
     }

@@ -1,4 +1,4 @@
-#include "core/turn.h"
+#include "handlers/turn.h"
 
 #include "core/platform.h"
 #include "players/follow.h"
@@ -6,6 +6,17 @@
 #include "players/seat_play.h"
 
 namespace quimbel {
+
+namespace {
+
+// A leader that still shows all ten cards has not played in this deal.
+bool mano_entera(const Mesa& m, int asiento) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (!m.manos[asiento][i].visible) return false;
+    return true;
+}
+
+} // namespace
 
 void jugando_Click(Mesa& m) {
     // Before any pause: AGRUPAR is gone for this deal and the button cannot be
@@ -18,60 +29,36 @@ void jugando_Click(Mesa& m) {
     m.centro[izquierda].visible = false;
     m.centro[derecha].visible = false;
 
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = derecha; k <= yo; ++k) {
         m.palo[k] = 0;  // " "
         m.valor[k] = 0; // "0"
         m.tag[k] = 0;   // " "
     }
 
     const int lider = m.quien_sale;
-    if (lider >= derecha && lider <= izquierda) {
-        // A leader that still shows all ten cards has not played in this deal:
-        // this is the first trick, which opens with an As when it has one.
-        m.encontrado = 0;
-        for (m.indice = 1; m.indice <= 10; ++m.indice) {
-            if (!m.manos[lider][m.indice].visible) {
-                m.encontrado = 1;
-                m.indice = 12;
-                break;
-            }
-        }
-        if (m.encontrado == 0) {
-            echar_as(m, lider);
-            if (m.carta_elegida == SiNo::no) salida(m, lider);
-        } else {
-            salida(m, lider);
-        }
+    if (es_maquina(lider)) {
+        // The first trick of the deal opens with an As when the leader has one.
+        m.carta_elegida = SiNo::no;
+        if (mano_entera(m, lider)) echar_as(m, lider);
+        if (m.carta_elegida == SiNo::no) salida(m, lider);
         m.la_salida = m.palo[lider];
         contar_salida(m);
 
         // The seats between the leader and the human.
-        if (lider == derecha) {
-            seguir(m, arriba);
-            seguir(m, izquierda);
-        } else if (lider == arriba) {
-            seguir(m, izquierda);
-        }
+        for (int asiento = siguiente_asiento(lider); asiento != yo;
+             asiento = siguiente_asiento(asiento))
+            seguir(m, asiento);
     }
     // The human's cards become clickable only after the last computer card.
     habilitar_mis_cartas(m);
 }
 
 void habilitar_mis_cartas(Mesa& m) {
-    for (m.indice = 1; m.indice <= 10; ++m.indice) m.manos[yo][m.indice].enabled = true;
+    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = true;
 }
 
-void contar_salida(Mesa& m) {
-    switch (m.la_salida) {
-    case oros: ++m.salidas[oros]; break;
-    case copas: ++m.salidas[copas]; break;
-    case espadas: ++m.salidas[espadas]; break;
-    default: ++m.salidas[bastos]; break; // any other text counts as bastos
-    }
-}
+void contar_salida(Mesa& m) { ++m.salidas[palo_o_bastos(m.la_salida)]; }
 
-void Command2_Click(Mesa& m) {
-    m.plataforma->terminar();
-}
+void Command2_Click(Mesa& m) { m.plataforma->terminar(); }
 
 } // namespace quimbel

@@ -7,7 +7,7 @@
 
 #include "core/deal.h"
 #include "core/texts.h"
-#include "core/turn.h"
+#include "handlers/turn.h"
 #include "ui/layout.h"
 #include "ui/pictures/pictures.h"
 #include "ui/table_image.h"

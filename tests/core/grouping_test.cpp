@@ -5,7 +5,7 @@
 #include <cstring>
 #include <vector>
 
-#include "core/controls.h"
+#include "handlers/controls.h"
 #include "support/headless_table.h"
 
 using namespace quimbel;

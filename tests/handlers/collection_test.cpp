@@ -2,7 +2,7 @@
 // leads next, and the right button is offered afterwards.
 #include <gtest/gtest.h>
 
-#include "core/controls.h"
+#include "handlers/controls.h"
 #include "support/recording_table.h"
 
 using namespace quimbel;

@@ -1,70 +1,57 @@
 // The trick from La Mano: the computer seats before the human, his card, the
-// seats after him, and which controls can act in between.
+// seats after him. Which seats play, in which order, and which controls can
+// act in between is checked on every command by the table checks.
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "core/deal.h"
 #include "core/texts.h"
-#include "table_checks.h"
+#include "handlers/play_out.h"
+#include "support/checked_table.h"
+#include "support/players_table.h"
 
 using namespace quimbel;
 using namespace quimbel::prueba;
 
-namespace {
-
-int salidas_contadas(const Mesa& m) {
-    return m.salidas[oros] + m.salidas[copas] + m.salidas[espadas] + m.salidas[bastos];
-}
-
-} // namespace
-
 TEST(LaMano, EachLeaderPlaysTheSeatsBeforeTheHumanThenHisCardTheRest) {
     for (int lider = derecha; lider <= yo; ++lider) {
         SCOPED_TRACE(nombre_asiento(lider));
-        MesaJugada t(100 + lider);
-        Mesa& m = t.m;
-        Form_Load(m);
-        ASSERT_TRUE(pulsar(m, Control::barajar) && pulsar(m, Control::ordenamelas));
-        m.quien_sale = lider;
-        const int pausas = t.plataforma.pausas_cortas;
-        ASSERT_TRUE(pulsar(m, Control::jugando));
+        MesaRevisada t(100 + static_cast<unsigned>(lider));
+        t.cargar();
+        ASSERT_TRUE(t(Control::barajar) && t(Control::ordenamelas));
+        t.m.quien_sale = lider;
+        const int pausas = t.pausas_cortas;
+        ASSERT_TRUE(t(Control::jugando));
+        EXPECT_EQ(t.pausas_cortas - pausas, yo - lider) << "a pause before each card";
+        EXPECT_EQ(t.m.la_salida, lider == yo ? 0 : t.m.palo[lider]);
 
-        // The seats from the leader up to izquierda, in that order, each on its row.
-        const auto& puestas = t.plataforma.puestas;
-        ASSERT_EQ(static_cast<int>(puestas.size()), yo - lider);
-        EXPECT_EQ(t.plataforma.pausas_cortas - pausas, yo - lider) << "a pause before each card";
-        for (int k = derecha; k <= yo; ++k) {
-            const bool jugo = k >= lider && k < yo;
-            const int codigo = jugo ? puestas[k - lider].codigo : 0;
-            EXPECT_EQ(jugo ? puestas[k - lider].asiento : k, k);
-            EXPECT_EQ(m.centro[k].visible, jugo) << k;
-            EXPECT_EQ(m.tag[k], codigo) << k;
-            EXPECT_EQ(m.palo[k], jugo ? palo_de_codigo(codigo) : 0) << k;
-            EXPECT_EQ(m.valor[k], jugo ? rango_de_codigo(codigo) : 0) << k;
-        }
-        EXPECT_EQ(m.la_salida, lider == yo ? 0 : m.palo[lider]);
-        EXPECT_EQ(salidas_contadas(m), lider == yo ? 0 : 1);
-        EXPECT_TRUE(manos_cuadran(m));
-        EXPECT_TRUE(cada_carta_en_un_sitio(m, {}));
-        for (int i = 1; i <= 10; ++i) EXPECT_TRUE(m.manos[yo][i].enabled);
-        for (Control c : {Control::barajar, Control::jugando, Control::recoger})
-            EXPECT_FALSE(boton(m, c).activo());
-
-        // His card, then the seats after him.
-        const int ranura = jugar_primera_aceptada(m);
+        const int ranura = jugar_primera_aceptada(t.m, t);
         ASSERT_NE(ranura, 0);
-        ASSERT_EQ(puestas.size(), 4u);
-        for (int n = 0; n < 4; ++n) EXPECT_EQ(puestas[n].asiento, (lider - 1 + n) % 4 + 1);
-        EXPECT_EQ(puestas[yo - lider].codigo, m.manos[yo][ranura].tag);
-        EXPECT_EQ(m.la_salida, palo_de_codigo(puestas[0].codigo));
-        EXPECT_EQ(salidas_contadas(m), 1);
-        EXPECT_EQ(m.Label3.caption, std::to_string(lider));
-        EXPECT_TRUE(manos_cuadran(m));
-        EXPECT_TRUE(cada_carta_en_un_sitio(m, {}));
-        EXPECT_TRUE(m.recoger.activo() && !m.jugando.activo());
-        for (int i = 1; i <= 10; ++i) EXPECT_FALSE(pulsar_carta(m, i)) << "a second card";
+        EXPECT_EQ(t.m.la_salida, t.m.palo[lider]);
+        EXPECT_EQ(t.m.Label3.caption, std::to_string(lider));
     }
+}
+
+// Each lead counts for its own suit, whoever leads: the leader's Tres of a
+// suit led once depends on it.
+TEST(LaMano, EachLeadCountsForItsOwnSuit) {
+    for (int lider : {derecha, yo})
+        for (int palo = oros; palo <= bastos; ++palo) {
+            SCOPED_TRACE(::testing::Message() << nombre_asiento(lider) << " leads "
+                                              << nombre_palo(palo));
+            MesaDePrueba t;
+            vaciar_manos(t.m);
+            poner_pinta(t.m, codigo_de(palo % num_palos + 1, rango_dos));
+            for (int asiento = derecha; asiento <= yo; ++asiento)
+                dar_mano(t.m, asiento, {codigo_de(palo, asiento + 1)});
+            t.m.quien_sale = lider;
+            t.m.jugando.enabled = true;
+            ASSERT_TRUE(pulsar(t.m, Control::jugando));
+            if (lider == yo) {
+                ASSERT_TRUE(pulsar_carta(t.m, 1));
+            }
+            for (int p = oros; p <= bastos; ++p) EXPECT_EQ(t.m.salidas[p], p == palo ? 1 : 0) << p;
+        }
 }
 
 TEST(LaMano, TheFirstTrickOpensWithAnAsLaterTricksWithTheLeadChoice) {

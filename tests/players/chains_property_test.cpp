@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "checks/table_invariants.h"
 #include "core/deal.h"
 #include "players/follow.h"
 #include "players/lead.h"
@@ -29,28 +30,12 @@ bool tiene_alguna(const Mesa& m, int asiento) {
     return false;
 }
 
-// The suit arrays hold exactly the visible faces, and a computer seat's backs
-// cover exactly them.
-void comprobar_mano(const Mesa& m, int asiento) {
-    for (int i = 1; i <= 10; ++i) {
-        const Imagen& imagen = m.manos[asiento][i];
-        for (int palo = oros; palo <= bastos; ++palo) {
-            int esperado = imagen.visible && palo_de_codigo(imagen.tag) == palo ? imagen.tag : 0;
-            ASSERT_EQ(m.cartas[asiento][palo][i], esperado)
-                << nombre_asiento(asiento) << " slot " << i << " " << nombre_palo(palo);
-        }
-        if (asiento != yo) {
-            ASSERT_EQ(m.tapas[asiento][i].visible, imagen.visible);
-        }
-    }
-}
-
 // yo, or a computer seat now and then, plays any card of its hand.
 void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
-    int slots[10], n = 0;
-    for (int i = 1; i <= 10; ++i)
+    int slots[cartas_por_mano], n = 0;
+    for (int i = 1; i <= cartas_por_mano; ++i)
         if (m.manos[asiento][i].visible) slots[n++] = i;
-    int i = slots[rng() % n];
+    const int i = slots[rng() % static_cast<unsigned>(n)];
     int codigo = m.manos[asiento][i].tag;
     m.manos[asiento][i].visible = false;
     if (asiento != yo) m.tapas[asiento][i].visible = false;
@@ -122,8 +107,8 @@ void jugar_cadena(Mesa& m, int asiento, bool lidera) {
             }
     ASSERT_EQ(quitadas, 1) << nombre_asiento(asiento) << " played " << quitadas << " cards";
     EXPECT_TRUE(m.centro[asiento].visible);
+    ASSERT_EQ(revision::revisar_manos(m, {}), "");
     for (int otro = 1; otro <= 4; ++otro) {
-        comprobar_mano(m, otro);
         if (otro != asiento) {
             ASSERT_EQ(std::memcmp(antes[otro], m.cartas[otro], sizeof antes[otro]), 0);
         }
@@ -147,7 +132,7 @@ TEST(CadenasAlAzar, EveryChainPutsDownExactlyOneCardOfItsSeat) {
             m.salidas[p] = static_cast<int>(rng() % 3);
             for (int a = 1; a <= 4; ++a) m.cantado[a][p] = rng() % 8 == 0;
         }
-        for (int a = 1; a <= 4; ++a) comprobar_mano(m, a);
+        ASSERT_EQ(revision::revisar_manos(m, {}), "");
 
         for (int ronda = 0; ronda < 60; ++ronda) {
             int con_cartas[4], n = 0;
@@ -155,7 +140,7 @@ TEST(CadenasAlAzar, EveryChainPutsDownExactlyOneCardOfItsSeat) {
                 if (tiene_alguna(m, a)) con_cartas[n++] = a;
             if (n == 0) break;
             prueba::limpiar_mesa(m);
-            const int lider = con_cartas[rng() % n];
+            const int lider = con_cartas[rng() % static_cast<unsigned>(n)];
             m.quien_sale = lider;
             const int cuantos = static_cast<int>(rng() % 4) + 1;
             int asiento = lider;

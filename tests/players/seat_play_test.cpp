@@ -16,8 +16,7 @@ TEST_F(Elegir, EcharCartaShowsTheCardOnTheTableOnlyAfterThePause) {
     mano(derecha, {cuatro(oros), caballo(copas), as_de(espadas)});
     bool visible_en_la_pausa = true;
     plataforma.durante_pausa_corta = [&] { visible_en_la_pausa = m.centro[derecha].visible; };
-    m.indice = 2;
-    echar_carta(m, derecha);
+    echar_carta(m, derecha, 2);
     EXPECT_FALSE(visible_en_la_pausa);
     // The trick table reads "copas", "7", "17", and the notice names the card.
     EXPECT_EQ(m.texto_palo(derecha), "copas");
@@ -87,18 +86,4 @@ TEST_F(Elegir, IzquierdaDrawsOnEveryLowCardCallAndTheOthersNever) {
     seguir(m, izquierda);
     EXPECT_EQ(jugada(izquierda), as_de(copas));
     EXPECT_EQ(azar.sorteos, 1 + 1 + 4);
-}
-
-TEST_F(Elegir, IzquierdaLeadsTheAsOnlyWhenItsDrawNamesTheSuit) {
-    const int permite[5] = {0, 2, 1, 3, 2};
-    m.quien_sale = izquierda;
-    for (int palo = oros; palo <= bastos; ++palo) {
-        for (int r = 1; r <= 3; ++r) {
-            mano(izquierda, {cinco(palo), as_de(palo)});
-            azar.dara(r, 3);
-            baja(m, palo, izquierda);
-            EXPECT_EQ(jugada(izquierda), r == permite[palo] ? as_de(palo) : cinco(palo))
-                << nombre_palo(palo) << " r=" << r;
-        }
-    }
 }

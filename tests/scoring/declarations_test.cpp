@@ -16,7 +16,6 @@ struct Cantes : prueba::MesaDeTanteo {
     // One pass for the team, the trick it won having brought it to `total`.
     void pasada(Equipo equipo, int total) {
         vistos.clear();
-        m.tanteo_equipo = total;
         if (equipo == Equipo::nosotros) {
             escribir_numero(m.tanteo_nosotros, total);
             cantes_nosotros(m);

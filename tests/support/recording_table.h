@@ -83,8 +83,9 @@ struct MesaDeTanteo : ::testing::Test {
         m.baza_numero = 11;
     }
     // derecha, arriba, izquierda and yo's cards on the table.
-    void en_mesa(std::array<int, 4> codigos) {
-        for (int k = 1; k <= 4; ++k) poner_en_mesa(m, k, codigos[k - 1]);
+    void en_mesa(std::array<int, num_asientos> codigos) {
+        int k = derecha;
+        for (int codigo : codigos) poner_en_mesa(m, k++, codigo);
     }
 };
 
