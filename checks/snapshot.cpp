@@ -52,7 +52,7 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     *marca = m.shape4_visible;
     const Boton* botones[] = {&m.barajar, &m.jugando, &m.recoger, &m.Command2, &m.ordenamelas};
     std::string* texto = f.textos;
-    for (int b = 0; b < 5; ++b) {
+    for (int b = 0; b < num_controles; ++b) {
         *texto++ = botones[b]->caption;
         f.botones[b][0] = botones[b]->visible;
         f.botones[b][1] = botones[b]->enabled;

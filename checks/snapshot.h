@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "core/table.h"
+#include "handlers/controls.h"
 
 namespace quimbel::revision {
 
@@ -25,7 +25,7 @@ struct Foto {
     int fila[por_asiento][3]; // the trick table: palo, valor, tag of each seat
     bool marcas[por_asiento + num_anuncios + 2];
     std::string textos[12]; // captions of the buttons, the score labels and the hidden labels
-    bool botones[5][2];
+    bool botones[num_controles][2]; // visible, enabled
 };
 
 // With sin_fila4 the human's row of the trick table is left out, since a

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "handlers/controls.h"
-#include "support/recording_table.h"
+#include "support/scoring_table.h"
 
 using namespace quimbel;
 using prueba::dar_mano;

@@ -66,7 +66,7 @@ void poner(Mesa& m, const Caso& c) {
 // Click the human's card `codigo`: the message it got, or `acepta`. A refused
 // click leaves everything as it was but the human's row of the trick table.
 std::string probar(const Caso& c, int codigo) {
-    PlataformaDeCartas plataforma;
+    PlataformaQueAnota plataforma;
     AzarContado azar;
     Mesa m(plataforma, azar);
     poner(m, c);

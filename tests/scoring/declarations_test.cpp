@@ -4,7 +4,7 @@
 
 #include "scoring/declarations.h"
 #include "support/players_table.h"
-#include "support/recording_table.h"
+#include "support/scoring_table.h"
 
 using namespace quimbel;
 using prueba::dar_manos;

@@ -4,7 +4,7 @@
 
 #include "handlers/controls.h"
 #include "scoring/hand_end.h"
-#include "support/recording_table.h"
+#include "support/scoring_table.h"
 
 using namespace quimbel;
 using prueba::dar_mano;
