@@ -76,6 +76,9 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
             }
         }
     }
+    if (m.pinta.visible && m.la_pinta != palo_de_codigo(m.pinta.tag))
+        return "la_pinta is " + std::string(nombre_palo(m.la_pinta)) + " but the trump card is " +
+               nombre_carta(m.pinta.tag);
     // The human's arrays are a set of codes once the hand is grouped.
     std::vector<int> en_arrays, en_imagenes;
     for (int p = oros; p <= bastos; ++p)

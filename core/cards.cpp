@@ -10,9 +10,8 @@ namespace {
 constexpr int rango_por_posicion[cartas_por_palo + 1] = {0, 10, 1, 9, 2, 3, 4, 5, 6, 7, 8};
 // The inverse: picture position of each rank order.
 constexpr int posicion_por_rango[cartas_por_palo + 1] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 3, 1};
-constexpr std::string_view nombre_por_rango[cartas_por_palo + 1] = {"",     "Dos",  "Cuatro", "Cinco",
-                                                   "Seis", "Siete", "Sota",  "Caballo",
-                                                   "Rey",  "Tres", "As"};
+constexpr std::string_view nombre_por_rango[cartas_por_palo + 1] = {
+    "", "Dos", "Cuatro", "Cinco", "Seis", "Siete", "Sota", "Caballo", "Rey", "Tres", "As"};
 } // namespace
 
 std::string_view texto_equipo(Equipo e) {

@@ -77,7 +77,9 @@ std::string_view texto_equipo(Equipo e); // "nosotros", "ellos" or ""
 
 // The suit a label or a slot holds, read as the game has always read it:
 // oros, copas, espadas, and anything else (an empty place too) bastos.
-inline constexpr int palo_o_bastos(int palo) { return palo >= oros && palo <= espadas ? palo : bastos; }
+inline constexpr int palo_o_bastos(int palo) {
+    return palo >= oros && palo <= espadas ? palo : bastos;
+}
 
 // The suit of a code as every routine of the game tests it: below 11 oros,
 // below 21 copas, below 31 espadas, anything else bastos.

@@ -22,7 +22,8 @@ inline ManoBits mascara_mano(const Mesa& m, int asiento) {
 
 // Whether the hand holds both the Caballo and the Rey of `palo`.
 inline bool tiene_pareja(ManoBits mano, int palo) {
-    const ManoBits pareja = bit_de(codigo_de(palo, rango_caballo)) | bit_de(codigo_de(palo, rango_rey));
+    const ManoBits pareja =
+        bit_de(codigo_de(palo, rango_caballo)) | bit_de(codigo_de(palo, rango_rey));
     return (mano & pareja) == pareja;
 }
 

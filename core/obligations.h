@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the human may play to a trick a computer seat has led: follow suit and
 // beat the table when he can (unless the trick is trumped); without the suit,
 // trump, and over-trump when he can. No exception when his partner is winning.

@@ -83,16 +83,16 @@ struct Mesa {
 
     // ---- Elements ----
 
-    Imagen naipes[por_carta];                  // the card store, never shown
-    Imagen tapa1;                              // the card back, never shown
-    Imagen manos[por_asiento][por_ranura];     // derecha(i), arriba(i), izquierda(i), yo(i)
-    Imagen tapas[izquierda + 1][por_ranura];   // tapa_de(i), tapa_ar(i), tapa_iz(i)
-    Imagen centro[por_asiento];                // oeste, norte, este, sur: each seat's card in the trick
-    Imagen pinta;                              // the trump card; its Tag is the trump code
-    bool label2_visible = false;               // "PINTA" over the trump
-    bool shape4_visible = false;               // the trump's frame
-    bool mano_marcador[por_asiento] = {};      // mano1 ... mano4: the first leader of the deal
-    bool anuncios[num_anuncios] = {};          // the announcement pictures
+    Imagen naipes[por_carta];                // the card store, never shown
+    Imagen tapa1;                            // the card back, never shown
+    Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
+    Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
+    Imagen centro[por_asiento];              // oeste, norte, este, sur: each seat's trick card
+    Imagen pinta;                            // the trump card; its Tag is the trump code
+    bool label2_visible = false;             // "PINTA" over the trump
+    bool shape4_visible = false;             // the trump's frame
+    bool mano_marcador[por_asiento] = {};    // mano1 ... mano4: the first leader of the deal
+    bool anuncios[num_anuncios] = {};        // the announcement pictures
 
     // The trick table: the hidden labels palo k, valor k, tag k of each seat.
     // Held typed; their texts are texto_palo, texto_valor and texto_tag.

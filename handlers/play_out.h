@@ -35,7 +35,9 @@ template <class Actuar> int jugar_primera_aceptada(const Mesa& m, Actuar&& actua
         if (m.manos[yo][i].visible && actuar(i) && !m.manos[yo][i].visible) return i;
     return 0;
 }
-inline int jugar_primera_aceptada(Mesa& m) { return jugar_primera_aceptada(m, Directo{m}); }
+inline int jugar_primera_aceptada(Mesa& m) {
+    return jugar_primera_aceptada(m, Directo{m});
+}
 
 // From anywhere in a deal, the one control the turn driver offers, again and
 // again, until barajar can act: after the tenth trick, a tute, or the end of
@@ -64,6 +66,8 @@ template <class Actuar> const char* jugar_reparto(const Mesa& m, Actuar&& actuar
     if (!actuar(Control::barajar)) return "barajar could not be pressed";
     return terminar_reparto(m, actuar, bazas);
 }
-inline const char* jugar_reparto(Mesa& m, int& bazas) { return jugar_reparto(m, Directo{m}, bazas); }
+inline const char* jugar_reparto(Mesa& m, int& bazas) {
+    return jugar_reparto(m, Directo{m}, bazas);
+}
 
 } // namespace quimbel

@@ -32,7 +32,7 @@ struct Pasada {
     Pareja p = pareja_de(equipo);
     ManoBits primero = mascara_mano(m, p.primero);
     ManoBits segundo = mascara_mano(m, p.segundo);
-    bool cante_hecho = false; // a tute or a 40 has been declared in this pass
+    bool cante_hecho = false;          // a tute or a 40 has been declared in this pass
     bool canto_baza[por_asiento] = {}; // canto_baza_derecha ...: this seat has declared
 
     void sumar_cante(int puntos) {

@@ -22,7 +22,8 @@ inline constexpr int puntos_cuarenta = 40;
 // besides what is declared.
 inline constexpr int puntos_por_reparto = [] {
     int suma = puntos_ultima_baza;
-    for (int rango = 1; rango <= cartas_por_palo; ++rango) suma += num_palos * puntos_de_carta(rango);
+    for (int rango = 1; rango <= cartas_por_palo; ++rango)
+        suma += num_palos * puntos_de_carta(rango);
     return suma;
 }();
 static_assert(puntos_por_reparto == 130);

@@ -57,7 +57,9 @@ class Partida final : private Oyente {
     bool orden(const Orden& o, Intencion intencion);
     Orden en_vano();
 
-    void carta_puesta(int asiento, int codigo) override { revisor_.vigia.carta_puesta(asiento, codigo); }
+    void carta_puesta(int asiento, int codigo) override {
+        revisor_.vigia.carta_puesta(asiento, codigo);
+    }
     void anuncio_mostrado(Anuncio a) override { revisor_.vigia.anuncio_mostrado(a); }
     void mensaje(std::string_view texto) override { revisor_.vigia.mensaje(texto); }
     void pausa() override { revisor_.vigia.pausa(); }

@@ -9,8 +9,8 @@ namespace quimbel::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, num_controles> nombres_boton = {"barajar", "ordenamelas", "jugando",
-                                                           "recoger", "Command2"};
+constexpr std::array<std::string_view, num_controles> nombres_boton = {
+    "barajar", "ordenamelas", "jugando", "recoger", "Command2"};
 
 bool es_blanco(char c) {
     return c == ' ' || c == '\t' || c == '\r';

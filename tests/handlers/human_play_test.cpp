@@ -45,13 +45,7 @@ void poner(Mesa& m, const Caso& c) {
     int asiento = c.lider;
     for (int codigo : c.mesa) poner_en_mesa(m, asiento++, codigo);
     if (!c.mesa.empty()) m.la_salida = palo_de_codigo(c.mesa[0]);
-    int i = 1;
-    for (int codigo : c.mano) {
-        m.manos[yo][i] = Imagen{naipe_de_codigo(codigo), codigo, true, false};
-        m.palos[yo][i] = palo_de_codigo(codigo);
-        m.cartas[yo][m.palos[yo][i]][i] = codigo;
-        ++i;
-    }
+    dar_mano(m, yo, c.mano);
     auto usada = [&c](int k) {
         return k == c.pinta || std::ranges::count(c.mesa, k) || std::ranges::count(c.mano, k);
     };

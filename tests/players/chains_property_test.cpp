@@ -18,8 +18,8 @@ using namespace quimbel;
 
 namespace {
 
-bool tiene(const int (&cartas)[5][11], int palo) {
-    for (int i = 1; i <= 10; ++i)
+bool tiene(const int (&cartas)[por_palo][por_ranura], int palo) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
         if (cartas[palo][i] != 0) return true;
     return false;
 }
@@ -47,7 +47,8 @@ void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
 // on an untrumped non-trump lead when void and holding one; and on a trumped
 // trick a trump that does not beat the table, or an As of another suit, only
 // when nothing cheaper is left.
-void comprobar_seguir(const Mesa& m, const int (&antes)[5][11], int asiento, int jugada) {
+void comprobar_seguir(const Mesa& m, const int (&antes)[por_palo][por_ranura], int asiento,
+                      int jugada) {
     const int salida = m.la_salida, pinta = m.la_pinta;
     if (tiene(antes, salida)) {
         EXPECT_EQ(palo_de_codigo(jugada), salida) << "did not follow suit";
@@ -67,7 +68,7 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[5][11], int asiento, int
     }
     bool otra_no_as = false, otra_as = false, triunfo_que_gana = false;
     for (int p = oros; p <= bastos; ++p)
-        for (int i = 1; i <= 10; ++i) {
+        for (int i = 1; i <= cartas_por_mano; ++i) {
             const int c = antes[p][i];
             if (c == 0) continue;
             const int r = rango_de_codigo(c);
@@ -88,31 +89,28 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[5][11], int asiento, int
 }
 
 void jugar_cadena(Mesa& m, int asiento, bool lidera) {
-    int antes[5][5][11];
+    int antes[por_asiento][por_palo][por_ranura];
     std::memcpy(antes, m.cartas, sizeof antes);
     if (lidera)
         salida(m, asiento);
     else
         seguir(m, asiento);
 
+    // One card, of this seat, the one shown: nothing else left any array.
     ASSERT_EQ(m.carta_elegida, SiNo::si);
     const int codigo = m.tag[asiento];
-    int quitadas = 0;
-    for (int p = oros; p <= bastos; ++p)
-        for (int i = 1; i <= 10; ++i)
-            if (antes[asiento][p][i] != m.cartas[asiento][p][i]) {
-                ++quitadas;
-                EXPECT_EQ(antes[asiento][p][i], codigo) << "the card taken is not the card shown";
-                EXPECT_EQ(m.centro[asiento].dibujo, m.manos[asiento][i].dibujo);
-            }
+    int quitadas = 0, quitada = 0;
+    for (int s = derecha; s <= yo; ++s)
+        for (int p = oros; p <= bastos; ++p)
+            for (int i = 1; i <= cartas_por_mano; ++i)
+                if (antes[s][p][i] != m.cartas[s][p][i]) {
+                    ++quitadas;
+                    quitada = s == asiento ? antes[s][p][i] : -s;
+                }
     ASSERT_EQ(quitadas, 1) << nombre_asiento(asiento) << " played " << quitadas << " cards";
-    EXPECT_TRUE(m.centro[asiento].visible);
+    EXPECT_EQ(quitada, codigo) << "the card taken is not the card shown";
+    EXPECT_TRUE(m.centro[asiento].visible && naipe_codigo(m.centro[asiento].dibujo) == codigo);
     ASSERT_EQ(revision::revisar_manos(m, {}), "");
-    for (int otro = 1; otro <= 4; ++otro) {
-        if (otro != asiento) {
-            ASSERT_EQ(std::memcmp(antes[otro], m.cartas[otro], sizeof antes[otro]), 0);
-        }
-    }
     if (!lidera) comprobar_seguir(m, antes[asiento], asiento, codigo);
 }
 

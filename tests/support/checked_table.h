@@ -60,7 +60,9 @@ class MesaRevisada final : public PlataformaSinPantalla {
         PlataformaSinPantalla::mensaje(texto);
         revisor.vigia.mensaje(texto);
     }
-    void carta_puesta(int asiento, int codigo) override { revisor.vigia.carta_puesta(asiento, codigo); }
+    void carta_puesta(int asiento, int codigo) override {
+        revisor.vigia.carta_puesta(asiento, codigo);
+    }
     void anuncio_mostrado(Anuncio a) override { revisor.vigia.anuncio_mostrado(a); }
 
     bool cargando_ = false;
