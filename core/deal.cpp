@@ -21,6 +21,7 @@ void Form_Load(Mesa& m) {
 }
 
 void barajar_Click(Mesa& m) {
+    assert(m.turno_mano == 0 || es_asiento(m.turno_mano));
     m.turno_mano = m.turno_mano == 0 ? derecha : siguiente_asiento(m.turno_mano);
     m.quien_sale = m.turno_mano;
 

@@ -19,6 +19,7 @@ bool mano_entera(const Mesa& m, int asiento) {
 } // namespace
 
 void jugando_Click(Mesa& m) {
+    assert(es_asiento(m.quien_sale) && es_palo(m.la_pinta));
     // Before any pause: AGRUPAR is gone for this deal and the button cannot be
     // pressed again while the computer seats put their cards down.
     m.ordenamelas.visible = false;

@@ -26,7 +26,7 @@ using TriunfosEnMesa = int[por_asiento];
 
 // Over-trump: the first trump of rank order [desde, hasta] in slot order that
 // beats every trump the other seats have put down.
-void sobrefallar(Mesa& m, int triunfo, int asiento, const TriunfosEnMesa& pinta, int desde,
+void sobrefallar(Mesa& m, int triunfo, int asiento, const TriunfosEnMesa& triunfos, int desde,
                  int hasta) {
     const int primero = codigo_de(triunfo, desde);
     const int ultimo = codigo_de(triunfo, hasta);
@@ -36,7 +36,7 @@ void sobrefallar(Mesa& m, int triunfo, int asiento, const TriunfosEnMesa& pinta,
         const int rango = separar_carta(m.manos[asiento][i].tag).rango;
         bool gana = true;
         for (int k = derecha; k <= yo; ++k)
-            if (k != asiento && rango <= pinta[k]) gana = false;
+            if (k != asiento && rango <= triunfos[k]) gana = false;
         if (gana) {
             echar_carta(m, asiento, i);
             m.carta_elegida = SiNo::si;
@@ -60,16 +60,16 @@ void primer_triunfo(Mesa& m, int triunfo, int asiento) {
 
 void fallar(Mesa& m, int triunfo, int asiento) {
     assert(es_palo(triunfo) && es_maquina(asiento));
-    TriunfosEnMesa pinta = {};
+    TriunfosEnMesa triunfos = {};
     for (int k = derecha; k <= yo; ++k)
-        if (k != asiento) pinta[k] = m.palo[k] == triunfo ? m.valor[k] : 0;
+        if (k != asiento) triunfos[k] = m.palo[k] == triunfo ? m.valor[k] : 0;
 
     m.carta_elegida = SiNo::no;
     // The cheapest kind of trump that beats the table, even over the
     // partner's trump. The Dos never beats a trump.
-    sobrefallar(m, triunfo, asiento, pinta, rango_dos + 1, rango_sota);
-    if (!elegida(m)) sobrefallar(m, triunfo, asiento, pinta, rango_caballo, rango_rey);
-    if (!elegida(m)) sobrefallar(m, triunfo, asiento, pinta, rango_tres, rango_tres);
+    sobrefallar(m, triunfo, asiento, triunfos, rango_dos + 1, rango_sota);
+    if (!elegida(m)) sobrefallar(m, triunfo, asiento, triunfos, rango_caballo, rango_rey);
+    if (!elegida(m)) sobrefallar(m, triunfo, asiento, triunfos, rango_tres, rango_tres);
     if (!elegida(m)) as(m, triunfo, asiento);
 
     // Evaluated even after a card has been played.
