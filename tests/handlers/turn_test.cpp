@@ -61,12 +61,10 @@ TEST(LaMano, TheFirstTrickOpensWithAnAsLaterTricksWithTheLeadChoice) {
         AzarContado azar; // every draw gives 1: "Salir x MALA" starts with oros
         Mesa m(plataforma, azar);
         poner_pinta(m, as_de(bastos));
-        // derecha: Cinco espadas, low oros, As and low copas, bastos. No seat
-        // holds a Caballo and Rey pair.
+        // derecha: Cinco espadas, low oros, As and low copas, bastos; the
+        // other hands are empty, so there is no pair to lead into.
+        vaciar_manos(m);
         dar_mano(m, derecha, {23, 1, 2, 20, 13, 14, 33, 34, 35, 36});
-        dar_mano(m, arriba, {3, 4, 5, 15, 16, 24, 25, 26, 29, 39});
-        dar_mano(m, izquierda, {6, 7, 8, 9, 17, 18, 27, 28, 37, 38});
-        dar_mano(m, yo, {10, 11, 12, 19, 21, 22, 30, 31, 32, 40});
         if (!primera) { // the Cinco of espadas went in an earlier trick
             m.manos[derecha][1].visible = m.tapas[derecha][1].visible = false;
             m.cartas[derecha][espadas][1] = 0;
