@@ -94,8 +94,8 @@ struct Mesa {
     bool mano_marcador[por_asiento] = {};    // mano1 ... mano4: the first leader of the deal
     bool anuncios[num_anuncios] = {};        // the announcement pictures
 
-    // The trick table: the hidden labels palo k, valor k, tag k of each seat.
-    // Held typed; their texts are texto_palo, texto_valor and texto_tag.
+    // The trick table: the hidden labels palo k, valor k, tag k of each seat,
+    // held typed (their texts would be nombre_palo, the rank and the code).
     int palo[por_asiento] = {};  // suit of the card seat k put down, 0 for " "
     int valor[por_asiento] = {}; // its rank order, 0 for "0"
     int tag[por_asiento] = {};   // its code, 0 for " "
@@ -115,11 +115,6 @@ struct Mesa {
     Etiqueta tanteo_ellos;
     Etiqueta juegos_nosotros;
     Etiqueta juegos_ellos;
-
-    // ---- Texts of the hidden labels, exactly as the window held them ----
-    std::string_view texto_palo(int k) const { return nombre_palo(palo[k]); }
-    std::string texto_valor(int k) const { return std::to_string(valor[k]); }
-    std::string texto_tag(int k) const { return tag[k] ? std::to_string(tag[k]) : " "; }
 };
 
 // The captions that hold numbers are read back by their numeric value; text

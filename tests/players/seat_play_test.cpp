@@ -18,10 +18,11 @@ TEST_F(Elegir, EcharCartaShowsTheCardOnTheTableOnlyAfterThePause) {
     plataforma.durante_pausa_corta = [&] { visible_en_la_pausa = m.centro[derecha].visible; };
     echar_carta(m, derecha, 2);
     EXPECT_FALSE(visible_en_la_pausa);
-    // The trick table reads "copas", "7", "17", and the notice names the card.
-    EXPECT_EQ(m.texto_palo(derecha), "copas");
-    EXPECT_EQ(m.texto_valor(derecha), "7");
-    EXPECT_EQ(m.texto_tag(derecha), "17");
+    // The trick table holds copas, the Caballo's rank and its code; the
+    // notice names the card.
+    EXPECT_EQ(m.palo[derecha], copas);
+    EXPECT_EQ(m.valor[derecha], rango_caballo);
+    EXPECT_EQ(m.tag[derecha], caballo(copas));
     ASSERT_EQ(plataforma.puestas.size(), 1u);
     EXPECT_EQ(plataforma.puestas[0].codigo, caballo(copas));
 }
