@@ -4,7 +4,7 @@
 #include "advisor/hidden_cards.h"
 #include "advisor/playout.h"
 #include "advisor/world_table.h"
-#include "core/controls.h"
+#include "handlers/controls.h"
 
 namespace quimbel::consejo {
 
@@ -42,7 +42,7 @@ Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes) {
 
     std::vector<MundoJugable> mundos;
     std::vector<Mundo> de_reserva; // drawn, but their chains disagree
-    mundos.reserve(muestras);
+    mundos.reserve(static_cast<std::size_t>(muestras));
     Mundo w;
     for (int intento = 0;
          intento < muestras * intentos_por_mundo && static_cast<int>(mundos.size()) < muestras;

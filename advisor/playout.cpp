@@ -1,25 +1,25 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/playout.h"
 
-#include <array>
-
-#include "advisor/first_accepted.h"
-#include "core/controls.h"
+#include "handlers/play_out.h"
+#include "scoring/points.h"
 
 namespace quimbel::consejo {
 
 namespace {
 
-constexpr int juegos_para_partida = 8;
-
 // How a deal ends, for a team that wins half of them: one game or two (above
 // 100 points, or a tute) to either side. From the bench's deals.
 constexpr double gana_uno = 0.3, gana_dos = 0.2;
 
-using Tabla = std::array<std::array<double, juegos_para_partida>, juegos_para_partida>;
+// w[a][b]: our chance of the match at a games to b.
+struct Tabla {
+    double w[juegos_para_partida][juegos_para_partida] = {};
+};
 
 Tabla calcular_tabla() {
-    Tabla w{};
+    Tabla t;
+    auto& w = t.w;
     auto en = [&w](int a, int b) {
         if (a >= juegos_para_partida) return 1.0; // our team is checked first
         if (b >= juegos_para_partida) return 0.0;
@@ -29,7 +29,7 @@ Tabla calcular_tabla() {
         for (int b = juegos_para_partida - 1; b >= 0; --b)
             w[a][b] = gana_uno * en(a + 1, b) + gana_dos * en(a + 2, b) + gana_uno * en(a, b + 1) +
                       gana_dos * en(a, b + 2);
-    return w;
+    return t;
 }
 
 // Worth less than one point in a thousand of the match's chance per point.
@@ -38,12 +38,8 @@ constexpr double peso_del_tanteo = 1e-4;
 } // namespace
 
 void jugar_hasta_el_final(Mesa& m) {
-    // A deal has ten tricks; the bound only guards against a table that stops.
-    for (int paso = 0; paso < 40; ++paso) {
-        if (pulsar(m, Control::recoger)) continue;
-        if (m.barajar.activo() || !pulsar(m, Control::jugando)) return;
-        if (jugar_primera_aceptada(m) == 0) return;
-    }
+    int bazas = 0;
+    terminar_reparto(m, Directo{m}, bazas);
 }
 
 double chance_de_partida(int juegos_nosotros, int juegos_ellos) {
@@ -51,7 +47,7 @@ double chance_de_partida(int juegos_nosotros, int juegos_ellos) {
     if (juegos_nosotros >= juegos_para_partida) return 1.0;
     if (juegos_ellos >= juegos_para_partida) return 0.0;
     if (juegos_nosotros < 0 || juegos_ellos < 0) return 0.5;
-    return tabla[juegos_nosotros][juegos_ellos];
+    return tabla.w[juegos_nosotros][juegos_ellos];
 }
 
 double valor_del_final(const Mesa& m, const PlataformaMundo& plataforma) {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/world_table.h"
 
-#include "core/controls.h"
 #include "core/hand_slots.h"
 #include "core/texts.h"
+#include "handlers/controls.h"
 
 namespace quimbel::consejo {
 

@@ -10,7 +10,9 @@ std::string_view nombre_anuncio(Anuncio a) {
         "iztutecab",   "iztuterey",  "iz40",       "iz20oros", "iz20copas", "iz20espadas", "iz20bastos",
         "abtutecab",   "abtuterey",  "ab40",       "ab20oros", "ab20copas", "ab20espadas", "ab20bastos",
     };
-    return nombres[static_cast<int>(a)];
+    const int i = static_cast<int>(a);
+    assert(i >= 0 && i < num_anuncios);
+    return nombres[i];
 }
 
 } // namespace quimbel

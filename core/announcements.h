@@ -3,7 +3,10 @@
 // "LAS 40" starburst and its four 20 bubbles.
 #pragma once
 
+#include <cassert>
 #include <string_view>
+
+#include "core/cards.h"
 
 namespace quimbel {
 
@@ -17,11 +20,17 @@ enum class Anuncio : unsigned char {
 inline constexpr int num_anuncios = 32;
 
 namespace detalle {
-// Each seat's block of seven pictures, seats in the order of play.
+// The four banners come first, then each seat's block of seven pictures,
+// seats in the order of play: two tutes, the 40, the four 20s.
+inline constexpr int num_banners = 4;
+inline constexpr int dibujos_por_asiento = 7;
+static_assert(num_banners + num_asientos * dibujos_por_asiento == num_anuncios);
 inline constexpr Anuncio primero_del_asiento(int asiento) {
-    return static_cast<Anuncio>(4 + 7 * (asiento - 1));
+    assert(es_asiento(asiento));
+    return static_cast<Anuncio>(num_banners + dibujos_por_asiento * (asiento - 1));
 }
 inline constexpr Anuncio desplazar(Anuncio base, int paso) {
+    assert(paso >= 0 && paso < dibujos_por_asiento);
     return static_cast<Anuncio>(static_cast<int>(base) + paso);
 }
 } // namespace detalle
@@ -36,6 +45,7 @@ inline constexpr Anuncio anuncio_40(int asiento) {
     return detalle::desplazar(detalle::primero_del_asiento(asiento), 2);
 }
 inline constexpr Anuncio anuncio_20(int asiento, int palo) {
+    assert(es_palo(palo));
     return detalle::desplazar(detalle::primero_del_asiento(asiento), 2 + palo);
 }
 

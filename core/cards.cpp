@@ -7,13 +7,11 @@ namespace quimbel {
 namespace {
 // Rank order of the face at each position of a suit's block of pictures,
 // in printed order: As, Dos, Tres, Cuatro, Cinco, Seis, Siete, Sota, Caballo, Rey.
-constexpr int rango_por_posicion[11] = {0, 10, 1, 9, 2, 3, 4, 5, 6, 7, 8};
+constexpr int rango_por_posicion[cartas_por_palo + 1] = {0, 10, 1, 9, 2, 3, 4, 5, 6, 7, 8};
 // The inverse: picture position of each rank order.
-constexpr int posicion_por_rango[11] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 3, 1};
-constexpr int numero_por_posicion[11] = {0, 1, 2, 3, 4, 5, 6, 7, 10, 11, 12};
-constexpr std::string_view nombre_por_rango[11] = {"",     "Dos",  "Cuatro", "Cinco",
-                                                   "Seis", "Siete", "Sota",  "Caballo",
-                                                   "Rey",  "Tres", "As"};
+constexpr int posicion_por_rango[cartas_por_palo + 1] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 3, 1};
+constexpr std::string_view nombre_por_rango[cartas_por_palo + 1] = {
+    "", "Dos", "Cuatro", "Cinco", "Seis", "Siete", "Sota", "Caballo", "Rey", "Tres", "As"};
 } // namespace
 
 std::string_view texto_equipo(Equipo e) {
@@ -35,25 +33,19 @@ std::string_view nombre_palo(int palo) {
     return texto::vacio;
 }
 
-int palo_de_nombre(std::string_view texto) {
-    for (int palo = oros; palo <= bastos; ++palo)
-        if (texto == nombre_palo(palo)) return palo;
-    return 0;
-}
-
 int naipe_codigo(int p) {
-    int palo = (p - 1) / 10 + 1;
-    return codigo_de(palo, rango_por_posicion[(p - 1) % 10 + 1]);
+    assert(es_codigo(p));
+    const int palo = (p - 1) / cartas_por_palo + 1;
+    return codigo_de(palo, rango_por_posicion[(p - 1) % cartas_por_palo + 1]);
 }
 
 int naipe_de_codigo(int codigo) {
-    int palo = palo_de_codigo(codigo);
-    return 10 * (palo - 1) + posicion_por_rango[rango_de_codigo(codigo)];
+    const Carta c = separar_carta(codigo);
+    return cartas_por_palo * (c.palo - 1) + posicion_por_rango[c.rango];
 }
 
-int naipe_numero(int p) { return numero_por_posicion[(p - 1) % 10 + 1]; }
-
 std::string nombre_carta(int codigo) {
+    assert(es_codigo(codigo));
     std::string nombre(nombre_por_rango[rango_de_codigo(codigo)]);
     nombre += " de ";
     nombre += nombre_palo(palo_de_codigo(codigo));

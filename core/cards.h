@@ -7,6 +7,7 @@
 // other.
 #pragma once
 
+#include <cassert>
 #include <string>
 #include <string_view>
 
@@ -17,14 +18,44 @@ inline constexpr int derecha = 1;
 inline constexpr int arriba = 2;
 inline constexpr int izquierda = 3;
 inline constexpr int yo = 4;
-
-inline constexpr int siguiente_asiento(int asiento) { return asiento == 4 ? 1 : asiento + 1; }
+inline constexpr int num_asientos = 4;
 
 // Suit numbers.
 inline constexpr int oros = 1;
 inline constexpr int copas = 2;
 inline constexpr int espadas = 3;
 inline constexpr int bastos = 4;
+inline constexpr int num_palos = 4;
+
+// Ten cards to a suit and to a hand (the hand's slots 1..10), forty in the deck.
+inline constexpr int cartas_por_palo = 10;
+inline constexpr int cartas_por_mano = 10;
+inline constexpr int num_cartas = 40;
+// A trick takes one card from each hand: ten tricks to a deal.
+inline constexpr int bazas_por_reparto = cartas_por_mano;
+
+// Arrays indexed by seat, suit, hand slot or card code (or picture index)
+// count from 1, as the table's always have: these sizes leave entry 0 unused.
+inline constexpr int por_asiento = num_asientos + 1;
+inline constexpr int por_palo = num_palos + 1;
+inline constexpr int por_ranura = cartas_por_mano + 1;
+inline constexpr int por_carta = num_cartas + 1;
+
+inline constexpr bool es_asiento(int asiento) { return asiento >= derecha && asiento <= yo; }
+inline constexpr bool es_maquina(int asiento) { return asiento >= derecha && asiento <= izquierda; }
+inline constexpr bool es_palo(int palo) { return palo >= oros && palo <= bastos; }
+inline constexpr bool es_ranura(int ranura) { return ranura >= 1 && ranura <= cartas_por_mano; }
+inline constexpr bool es_codigo(int codigo) { return codigo >= 1 && codigo <= num_cartas; }
+
+inline constexpr int siguiente_asiento(int asiento) {
+    assert(es_asiento(asiento));
+    return asiento == yo ? derecha : asiento + 1;
+}
+// The seat before: before the leader sits the dealer, who plays last.
+inline constexpr int asiento_anterior(int asiento) {
+    assert(es_asiento(asiento));
+    return asiento == derecha ? yo : asiento - 1;
+}
 
 // Rank orders with a name of their own.
 inline constexpr int rango_dos = 1;
@@ -44,27 +75,42 @@ inline constexpr Equipo contrario(Equipo e) {
 }
 std::string_view texto_equipo(Equipo e); // "nosotros", "ellos" or ""
 
+// The suit a label or a slot holds, read as the game has always read it:
+// oros, copas, espadas, and anything else (an empty place too) bastos.
+inline constexpr int palo_o_bastos(int palo) {
+    return palo >= oros && palo <= espadas ? palo : bastos;
+}
+
 // The suit of a code as every routine of the game tests it: below 11 oros,
 // below 21 copas, below 31 espadas, anything else bastos.
 inline constexpr int palo_de_codigo(int codigo) {
     return codigo < 11 ? oros : codigo < 21 ? copas : codigo < 31 ? espadas : bastos;
 }
 inline constexpr int rango_de_codigo(int codigo) {
-    return codigo - 10 * (palo_de_codigo(codigo) - 1);
+    return codigo - cartas_por_palo * (palo_de_codigo(codigo) - 1);
 }
-inline constexpr int codigo_de(int palo, int rango) { return 10 * (palo - 1) + rango; }
+inline constexpr int codigo_de(int palo, int rango) {
+    assert(es_palo(palo) && rango >= 1 && rango <= cartas_por_palo);
+    return cartas_por_palo * (palo - 1) + rango;
+}
+
+// separar_carta: a code split into its rank order and its suit.
+struct Carta {
+    int rango;
+    int palo;
+};
+inline constexpr Carta separar_carta(int codigo) {
+    assert(es_codigo(codigo));
+    return {rango_de_codigo(codigo), palo_de_codigo(codigo)};
+}
 
 // Suit names. A number outside 1..4 has the name of an empty place, " ".
 std::string_view nombre_palo(int palo);
-// The suit whose name is exactly `texto`, or 0 when the text names none.
-int palo_de_nombre(std::string_view texto);
 
 // naipes(p): the card code carried in the Tag of the face at picture index p.
 int naipe_codigo(int p);
 // The picture index of the face of a card code (the inverse of naipe_codigo).
 int naipe_de_codigo(int codigo);
-// The printed number of the face at picture index p: 1..7, 10, 11, 12.
-int naipe_numero(int p);
 // "As de oros", "Caballo de copas" ... for a card code.
 std::string nombre_carta(int codigo);
 

@@ -5,18 +5,14 @@
 
 namespace quimbel {
 
-void separar_carta(Mesa& m) {
-    m.palo_carta = palo_de_codigo(m.valor_carta);
-    m.valor_carta = rango_de_codigo(m.valor_carta);
-}
-
 void Form_Load(Mesa& m) {
     for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
         e->caption = texto::cero;
     // The human leads the first deal two times in five, each computer seat once.
-    m.sorteo = sortear(m, 5);
-    m.quien_sale = m.sorteo <= 3 ? m.sorteo : yo;
+    const int sorteo = sortear(m, 5);
+    m.quien_sale = sorteo <= izquierda ? sorteo : yo;
     // The first deal moves the leader on by one seat, back to the drawn one.
+    // Before derecha this leaves 0, which the deal reads as the seat before it.
     m.turno_mano = m.quien_sale - 1;
     m.pinta.visible = false;
     m.shape4_visible = false;
@@ -25,12 +21,12 @@ void Form_Load(Mesa& m) {
 }
 
 void barajar_Click(Mesa& m) {
-    m.turno_mano = m.turno_mano + 1 > 4 ? 1 : m.turno_mano + 1;
+    assert(m.turno_mano == 0 || es_asiento(m.turno_mano));
+    m.turno_mano = m.turno_mano == 0 ? derecha : siguiente_asiento(m.turno_mano);
     m.quien_sale = m.turno_mano;
 
     // Only the previous leader's marker is hidden: one marker shows at a time.
-    int anterior = m.turno_mano == 1 ? 4 : m.turno_mano - 1;
-    m.mano_marcador[anterior] = false;
+    m.mano_marcador[asiento_anterior(m.turno_mano)] = false;
     m.mano_marcador[m.turno_mano] = true;
 
     m.tute_cantado = SiNo::no;
@@ -47,9 +43,9 @@ void barajar_Click(Mesa& m) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 
-    for (m.indice = 1; m.indice <= 10; ++m.indice)
-        for (int asiento = derecha; asiento <= yo; ++asiento)
-            for (int palo = oros; palo <= bastos; ++palo) m.cartas[asiento][palo][m.indice] = 0;
+    for (int asiento = derecha; asiento <= yo; ++asiento)
+        for (int palo = oros; palo <= bastos; ++palo)
+            for (int i = 1; i <= cartas_por_mano; ++i) m.cartas[asiento][palo][i] = 0;
 
     ocultar_manos(m);
     barajar_cartas(m);
@@ -65,30 +61,27 @@ void barajar_Click(Mesa& m) {
 }
 
 void ocultar_manos(Mesa& m) {
-    for (m.indice = 1; m.indice <= 10; ++m.indice) {
+    for (int i = 1; i <= cartas_por_mano; ++i) {
         for (int asiento = derecha; asiento <= izquierda; ++asiento) {
-            m.manos[asiento][m.indice].visible = false;
-            m.tapas[asiento][m.indice].visible = false;
+            m.manos[asiento][i].visible = false;
+            m.tapas[asiento][i].visible = false;
         }
-        m.manos[yo][m.indice].visible = false;
+        m.manos[yo][i].visible = false;
     }
 }
 
 void barajar_cartas(Mesa& m) {
-    for (m.indice = 1; m.indice <= 40; ++m.indice) m.baraja[m.indice] = 0;
+    for (int& p : m.baraja) p = 0;
     // Which picture indexes are already in the deck: the same answer as a scan
     // of the deck for the drawn number, without the forty comparisons.
-    bool en_baraja[41] = {};
-    m.indice = 1;
-    while (m.indice < 41) {
+    bool en_baraja[por_carta] = {};
+    for (int posicion = 1; posicion <= num_cartas;) {
         // The reseed comes before every draw, the rejected ones included.
-        m.sorteo = sortear(m, 40);
-        m.encontrado = en_baraja[m.sorteo] ? 1 : 0;
-        if (m.encontrado == 0) {
-            m.baraja[m.indice] = m.sorteo;
-            en_baraja[m.sorteo] = true;
-            ++m.indice;
-        }
+        const int sorteo = sortear(m, num_cartas);
+        assert(es_codigo(sorteo));
+        if (en_baraja[sorteo]) continue;
+        m.baraja[posicion++] = sorteo;
+        en_baraja[sorteo] = true;
     }
     m.pinta.visible = false;
     m.shape4_visible = false;
@@ -96,46 +89,44 @@ void barajar_cartas(Mesa& m) {
 }
 
 void repartir(Mesa& m) {
-    m.indice = 1;
-    m.vuelta = 1;
-    while (m.indice < 41) {
+    assert(es_asiento(m.quien_sale));
+    // One card to each seat in turn from the leader, ten rounds.
+    int posicion = 1;
+    for (int vuelta = 1; vuelta <= cartas_por_mano; ++vuelta) {
         int asiento = m.quien_sale;
-        for (int n = 0; n < 4; ++n) {
-            dar_carta(m, asiento);
+        for (int n = 0; n < num_asientos; ++n) {
+            dar_carta(m, asiento, vuelta, posicion++);
             asiento = siguiente_asiento(asiento);
         }
-        ++m.vuelta;
     }
     // The dealer, the seat before the leader, turns up its last card. The card
     // stays in its hand.
-    int repartidor = m.quien_sale == 1 ? 4 : m.quien_sale - 1;
-    const Imagen& ultima = m.manos[repartidor][10];
+    const Imagen& ultima = m.manos[asiento_anterior(m.quien_sale)][cartas_por_mano];
     m.pinta.dibujo = ultima.dibujo;
     m.pinta.tag = ultima.tag;
-    m.indice = m.pinta.tag;
-    m.la_pinta = palo_de_codigo(m.indice);
+    m.la_pinta = palo_de_codigo(m.pinta.tag);
     m.pinta.visible = true;
     m.shape4_visible = true;
     m.label2_visible = true;
 }
 
-void dar_carta(Mesa& m, int asiento) {
+void dar_carta(Mesa& m, int asiento, int vuelta, int posicion) {
+    assert(es_asiento(asiento) && es_ranura(vuelta) && es_codigo(posicion));
     pausa_corta(m);
-    Imagen& imagen = m.manos[asiento][m.vuelta];
+    Imagen& imagen = m.manos[asiento][vuelta];
     imagen.visible = true;
-    const Imagen& naipe = m.naipes[m.baraja[m.indice]];
+    const Imagen& naipe = m.naipes[m.baraja[posicion]];
     imagen.dibujo = naipe.dibujo;
     imagen.tag = naipe.tag;
-    int codigo = imagen.tag;
-    int palo = palo_de_codigo(codigo);
-    m.cartas[asiento][palo][m.vuelta] = codigo;
-    m.palos[asiento][m.vuelta] = palo;
+    const int codigo = imagen.tag;
+    const int palo = palo_de_codigo(codigo);
+    m.cartas[asiento][palo][vuelta] = codigo;
+    m.palos[asiento][vuelta] = palo;
     if (asiento != yo) {
-        Imagen& dorso = m.tapas[asiento][m.vuelta];
+        Imagen& dorso = m.tapas[asiento][vuelta];
         dorso.visible = true;
         dorso.dibujo = m.tapa1.dibujo;
     }
-    ++m.indice;
 }
 
 } // namespace quimbel

@@ -13,10 +13,8 @@ void barajar_Click(Mesa& m);
 void ocultar_manos(Mesa& m);
 void barajar_cartas(Mesa& m);
 void repartir(Mesa& m);
-// dar_carta_derecha ... dar_carta_yo: the card at baraja(indice) to slot vuelta.
-void dar_carta(Mesa& m, int asiento);
-
-// separar_carta: valor_carta (a code) becomes the rank order, palo_carta its suit.
-void separar_carta(Mesa& m);
+// dar_carta_derecha ... dar_carta_yo: the card at deck position `posicion`
+// into the seat's slot `vuelta`, after the short pause.
+void dar_carta(Mesa& m, int asiento, int vuelta, int posicion);
 
 } // namespace quimbel

@@ -7,8 +7,5 @@
 namespace quimbel {
 
 void ordenamelas_Click(Mesa& m);
-// In: sorteo = a code of the suit of pass paso_palo. Out: encontrado = the
-// picture index of that card in naipes, sorteo = its rank order.
-void agrupar_palo(Mesa& m);
 
 } // namespace quimbel

@@ -16,13 +16,14 @@ inline constexpr ManoBits bit_de(int codigo) { return ManoBits{1} << codigo; }
 inline ManoBits mascara_mano(const Mesa& m, int asiento) {
     ManoBits bits = 0;
     for (int palo = oros; palo <= bastos; ++palo)
-        for (int i = 1; i <= 10; ++i) bits |= bit_de(m.cartas[asiento][palo][i]);
+        for (int i = 1; i <= cartas_por_mano; ++i) bits |= bit_de(m.cartas[asiento][palo][i]);
     return bits & ~bit_de(0); // an empty entry holds 0
 }
 
 // Whether the hand holds both the Caballo and the Rey of `palo`.
 inline bool tiene_pareja(ManoBits mano, int palo) {
-    const ManoBits pareja = bit_de(codigo_de(palo, rango_caballo)) | bit_de(codigo_de(palo, rango_rey));
+    const ManoBits pareja =
+        bit_de(codigo_de(palo, rango_caballo)) | bit_de(codigo_de(palo, rango_rey));
     return (mano & pareja) == pareja;
 }
 

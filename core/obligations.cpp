@@ -1,38 +1,25 @@
-// What the human may play to a trick a computer seat has led: follow suit and
-// beat the table when he can (unless the trick is trumped); without the suit,
-// trump, and over-trump when he can. No exception when his partner is winning.
-#include "core/human_play.h"
+#include "core/obligations.h"
 
-#include "core/platform.h"
 #include "core/texts.h"
 
 namespace quimbel {
 
 namespace {
 
-void rechazar(Mesa& m, std::string_view mensaje) {
-    m.plataforma->mensaje(mensaje);
-    m.carta_rechazada = 1;
-}
+constexpr std::string_view permitida;
 
-// Whether the human holds a card of the suit, by the scan the game has always
-// made: carta_elegida tells, indice stops at the card found.
-bool tiene_palo(Mesa& m, int palo) {
-    m.carta_elegida = SiNo::no;
-    for (m.indice = 1; m.indice <= 10; ++m.indice) {
-        if (m.cartas[yo][palo][m.indice] != 0) {
-            m.carta_elegida = SiNo::si;
-            break;
-        }
-    }
-    return m.carta_elegida == SiNo::si;
+// Whether the human holds a card of the suit.
+bool tiene_palo(const Mesa& m, int palo) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (m.cartas[yo][palo][i] != 0) return true;
+    return false;
 }
 
 // Whether the human holds a card of the suit ranked above `rango`.
 bool tiene_mas_alta(const Mesa& m, int palo, int rango) {
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= cartas_por_mano; ++i) {
         const int codigo = m.cartas[yo][palo][i];
-        if (codigo != 0 && codigo - 10 * (palo - 1) > rango) return true;
+        if (codigo != 0 && rango_de_codigo(codigo) > rango) return true;
     }
     return false;
 }
@@ -53,35 +40,43 @@ bool en_mesa(const Mesa& m, int lider, int palo) {
     return false;
 }
 
-} // namespace
-
-void revisar(Mesa& m, int salida, int lider) {
+// revisar_oros_derecha ... revisar_bastos_izquierda: led suit, leader seat 1..3.
+std::string_view revisar(const Mesa& m, Carta carta, int salida, int lider) {
     const int pinta = m.la_pinta;
-    const int palo = m.palo[yo];
-    const int rango = m.valor[yo];
+    const int palo = carta.palo;
+    const int rango = carta.rango;
 
     if (tiene_palo(m, salida)) {
-        if (palo != salida) return rechazar(m, texto::echar[salida]);
+        if (palo != salida) return texto::echar[salida];
         // A trumped trick need not be beaten in the led suit.
-        if (salida != pinta && en_mesa(m, lider, pinta)) return;
+        if (salida != pinta && en_mesa(m, lider, pinta)) return permitida;
         const int alta = mas_alta_en_mesa(m, lider, salida);
-        if (rango > alta) return;
-        if (tiene_mas_alta(m, salida, alta)) rechazar(m, texto::subir[salida]);
-        return;
+        if (rango > alta) return permitida;
+        return tiene_mas_alta(m, salida, alta) ? texto::subir[salida] : permitida;
     }
 
     // Without the led suit: trump, if he has any. With trump led he has none.
-    if (pinta == salida || !tiene_palo(m, pinta)) return;
+    if (pinta == salida || !tiene_palo(m, pinta)) return permitida;
     if (!en_mesa(m, lider, pinta)) {
-        if (palo == pinta) return;
+        if (palo == pinta) return permitida;
         // Playing second he is told to trump; later, which suit to trump with.
-        return rechazar(m, lider == izquierda ? texto::echar_pinta : texto::echar[pinta]);
+        return lider == izquierda ? texto::echar_pinta : texto::echar[pinta];
     }
     // Trumps are down: he must over-trump when he can, else anything goes.
     const int alta = mas_alta_en_mesa(m, lider, pinta);
-    if (!tiene_mas_alta(m, pinta, alta)) return;
-    if (palo != pinta) return rechazar(m, texto::echar[pinta]);
-    if (rango <= alta) rechazar(m, texto::subir[pinta]);
+    if (!tiene_mas_alta(m, pinta, alta)) return permitida;
+    if (palo != pinta) return texto::echar[pinta];
+    return rango <= alta ? texto::subir[pinta] : permitida;
+}
+
+} // namespace
+
+std::string_view revisar_jugada(const Mesa& m, int codigo) {
+    const int lider = m.quien_sale;
+    // A card that leads is never refused.
+    if (!es_maquina(lider)) return permitida;
+    assert(es_palo(m.la_pinta));
+    return revisar(m, separar_carta(codigo), palo_o_bastos(m.palo[lider]), lider);
 }
 
 } // namespace quimbel

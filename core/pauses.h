@@ -2,6 +2,8 @@
 // of the table call them.
 #pragma once
 
+#include <cassert>
+
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
@@ -19,6 +21,7 @@ inline void pausa_larga(Mesa& m) {
 
 // Reseed from the clock, then the integer part of (r * k + 1): a number 1..k.
 inline int sortear(Mesa& m, int k) {
+    assert(k >= 1);
     m.azar->resembrar();
     // Plain double arithmetic; the build forbids fused multiply-adds, so this
     // rounds exactly as the scripted traces expect.

@@ -5,7 +5,7 @@
 // the tricks collected; this is that memory. The game itself never reads it.
 #pragma once
 
-#include <array>
+#include "core/cards.h"
 
 namespace quimbel {
 
@@ -16,11 +16,11 @@ struct Jugada {
 };
 
 struct RegistroPublico {
-    std::array<Jugada, 40> jugadas{};
+    Jugada jugadas[num_cartas] = {};
     int cuantas = 0;
 
     void anotar(int asiento, int codigo, int hueco) {
-        if (cuantas < 40)
+        if (cuantas < num_cartas)
             jugadas[cuantas++] =
                 Jugada{static_cast<unsigned char>(asiento), static_cast<unsigned char>(codigo),
                        static_cast<unsigned char>(hueco)};

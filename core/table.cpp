@@ -6,13 +6,11 @@
 
 namespace quimbel {
 
-std::string_view texto_sino(SiNo v) { return v == SiNo::si ? texto::si : texto::no; }
-
 Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {
-    for (int p = 1; p <= 40; ++p) naipes[p] = Imagen{p, naipe_codigo(p), false, true};
+    for (int p = 1; p <= num_cartas; ++p) naipes[p] = Imagen{p, naipe_codigo(p), false, true};
     tapa1 = Imagen{dibujo_dorso, 0, false, true};
     // The human's cards are not clickable until he is to play.
-    for (int i = 1; i <= 10; ++i) manos[yo][i].enabled = false;
+    for (int i = 1; i <= cartas_por_mano; ++i) manos[yo][i].enabled = false;
 
     barajar = Boton{std::string(texto::barajar_y_repartir), true, true};
     jugando = Boton{std::string(texto::la_mano), true, false};
@@ -30,13 +28,14 @@ int valor_numerico(std::string_view caption) {
 }
 
 std::string_view nombre_asiento(int asiento) {
-    static constexpr std::string_view nombres[5] = {"", "derecha", "arriba", "izquierda", "yo"};
-    return (asiento >= 1 && asiento <= 4) ? nombres[asiento] : "";
+    static constexpr std::string_view nombres[por_asiento] = {"", "derecha", "arriba", "izquierda",
+                                                              "yo"};
+    return es_asiento(asiento) ? nombres[asiento] : "";
 }
 
 std::string_view nombre_centro(int asiento) {
-    static constexpr std::string_view nombres[5] = {"", "oeste", "norte", "este", "sur"};
-    return (asiento >= 1 && asiento <= 4) ? nombres[asiento] : "";
+    static constexpr std::string_view nombres[por_asiento] = {"", "oeste", "norte", "este", "sur"};
+    return es_asiento(asiento) ? nombres[asiento] : "";
 }
 
 } // namespace quimbel

@@ -4,6 +4,7 @@
 
 #include <string_view>
 
+#include "core/cards.h"
 #include "core/version.h"
 
 namespace quimbel::texto {
@@ -15,9 +16,6 @@ inline constexpr std::string_view bastos = "bastos";
 
 inline constexpr std::string_view nosotros = "nosotros";
 inline constexpr std::string_view ellos = "ellos";
-
-inline constexpr std::string_view si = "si";
-inline constexpr std::string_view no = "no";
 
 // An empty place on the trick table.
 inline constexpr std::string_view vacio = " ";
@@ -41,17 +39,16 @@ inline constexpr std::string_view salgo_yo = "Salgo YO";
 
 // What a computer leader writes into Label4.
 inline constexpr std::string_view salir_x_mala = "Salir x MALA";
-inline constexpr std::string_view cantan_a[5] = {"", "Cantan a OROS", "Cantan a COPAS",
-                                                 "Cantan a ESPADAS", "Cantan a BASTOS"};
+inline constexpr std::string_view cantan_a[por_palo] = {"", "Cantan a OROS", "Cantan a COPAS",
+                                                        "Cantan a ESPADAS", "Cantan a BASTOS"};
 
 // Refusals of the human's card.
-inline constexpr std::string_view echar[5] = {"", "Tienes que ECHAR OROS", "Tienes que ECHAR COPAS",
-                                              "Tienes que ECHAR ESPADAS",
-                                              "Tienes que ECHAR BASTOS"};
-inline constexpr std::string_view subir[5] = {"", "Tienes que SUBIR a OROS",
-                                              "Tienes que SUBIR a COPAS",
-                                              "Tienes que SUBIR a ESPADAS",
-                                              "Tienes que SUBIR a BASTOS"};
+inline constexpr std::string_view echar[por_palo] = {
+    "", "Tienes que ECHAR OROS", "Tienes que ECHAR COPAS", "Tienes que ECHAR ESPADAS",
+    "Tienes que ECHAR BASTOS"};
+inline constexpr std::string_view subir[por_palo] = {
+    "", "Tienes que SUBIR a OROS", "Tienes que SUBIR a COPAS", "Tienes que SUBIR a ESPADAS",
+    "Tienes que SUBIR a BASTOS"};
 inline constexpr std::string_view echar_pinta = "Tienes que ECHAR PINTA";
 
 // Window captions and fixed labels.

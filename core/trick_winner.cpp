@@ -11,7 +11,7 @@ void evaluar_con_triunfo(Mesa& m) { baza_a(m, palo_de_codigo(m.pinta.tag)); }
 // equipo_gana left empty (the callers never ask this).
 void evaluar(Mesa& m, int palo, bool es_pasada_de_salida) {
     unsigned candidatos = 0;
-    for (int k = 1; k <= 4; ++k)
+    for (int k = derecha; k <= yo; ++k)
         if (m.palo[k] == palo && palo != 0) candidatos |= 1u << k;
     if (candidatos != 0) {
         gana_entre(m, candidatos);
@@ -36,15 +36,14 @@ void mirar_baza(Mesa& m) {
 void baza_a(Mesa& m, int palo) { evaluar(m, palo, false); }
 
 void baza_al_palo_salida(Mesa& m) {
-    int lider = (m.quien_sale >= 1 && m.quien_sale <= 3) ? m.quien_sale : 4;
-    // Any text but the first three suit names counts as bastos.
-    int palo = m.palo[lider] >= oros && m.palo[lider] <= espadas ? m.palo[lider] : bastos;
-    evaluar(m, palo, true);
+    const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;
+    evaluar(m, palo_o_bastos(m.palo[lider]), true);
 }
 
 void gana_entre(Mesa& m, unsigned asientos) {
+    assert(asientos != 0 && asientos < (1u << por_asiento) && !(asientos & 1u));
     int mejor = 0;
-    for (int k = 1; k <= 4; ++k) {
+    for (int k = derecha; k <= yo; ++k) {
         if (!(asientos & (1u << k))) continue;
         // Strictly greater: two cards of one suit never tie.
         if (mejor == 0 || m.valor[k] > m.valor[mejor]) mejor = k;

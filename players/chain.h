@@ -9,7 +9,7 @@
 
 namespace quimbel {
 
-// Every chooser and sub-chooser has this shape: suit, then seat.
+// Every chooser and sub-chooser has this shape: suit, then seat (1..3).
 using Elector = void (*)(Mesa& m, int palo, int asiento);
 
 inline bool elegida(const Mesa& m) { return m.carta_elegida == SiNo::si; }
@@ -34,10 +34,6 @@ inline void probar_por_palos(Mesa& m, const Elector (&clases)[N], const int (&pa
             elegir(m, palo, asiento);
         }
 }
-
-// The suit a label names, read the way the follow choice reads it: "oros",
-// "copas", "espadas", and anything else bastos.
-inline int palo_o_bastos(int palo) { return palo >= oros && palo <= espadas ? palo : bastos; }
 
 // The seat's opponents are the seats of the other team.
 inline bool es_contrario(int asiento, int otro) { return equipo_de(otro) != equipo_de(asiento); }

@@ -27,7 +27,7 @@ bool as_en_otra_mano(const Mesa& m, int palo, int asiento) {
     const int codigo_as = codigo_de(palo, rango_as);
     for (int otro = derecha; otro <= yo; ++otro) {
         if (otro == asiento) continue;
-        for (int i = 1; i <= 10; ++i)
+        for (int i = 1; i <= cartas_por_mano; ++i)
             if (m.cartas[otro][palo][i] == codigo_as) return true;
     }
     return false;
@@ -47,46 +47,41 @@ void elegir_si_gana(Mesa& m, int palo, int asiento, int desde, int hasta) {
         const int* codigos = &m.cartas[asiento][palo][1];
         const int base = codigo_de(palo, minimo);
         const unsigned ancho = static_cast<unsigned>(hasta - minimo);
-        for (int i = 0; i < 10; ++i) {
+        for (int i = 0; i < cartas_por_mano; ++i) {
             if (static_cast<unsigned>(codigos[i] - base) > ancho) continue;
-            m.indice = i + 1;
-            echar_carta(m, asiento);
+            echar_carta(m, asiento, i + 1);
             m.carta_elegida = SiNo::si;
-            m.indice = 13; // where the slot loop leaves it after a card: 12, then one step
             return;
         }
     }
-    m.indice = 11; // the slot loop run to its end
 }
 
 } // namespace
 
 void seguir(Mesa& m, int asiento) {
-    mirar_fallo(m);
+    assert(es_maquina(asiento) && es_palo(m.la_pinta));
+    const int quien_falla = mirar_fallo(m);
     const int palo = palo_o_bastos(m.la_salida);
-    if (m.hay_fallo == SiNo::no || m.la_salida == m.la_pinta) {
+    if (quien_falla == 0 || m.la_salida == m.la_pinta) {
         seguir_palo(m, palo, asiento);
         return;
     }
     m.carta_elegida = SiNo::no;
     // Only the last seat found trumping tells an opponent from the partner.
-    if (es_contrario(asiento, m.quien_falla))
+    if (es_contrario(asiento, quien_falla))
         seguir_barato(m, palo, asiento);
     else
         seguir_cargando(m, palo, asiento);
 }
 
-void mirar_fallo(Mesa& m) {
-    m.hay_fallo = SiNo::no;
-    const int lider = m.quien_sale >= derecha && m.quien_sale <= izquierda ? m.quien_sale : yo;
-    if (es_triunfo_en_mesa(m, lider)) return; // trumps were led
+int mirar_fallo(const Mesa& m) {
+    const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;
+    if (es_triunfo_en_mesa(m, lider)) return 0; // trumps were led
     // Later seats overwrite earlier ones: the highest seat that trumped is kept.
-    for (int k = derecha; k <= yo; ++k) {
-        if (k != lider && es_triunfo_en_mesa(m, k)) {
-            m.quien_falla = k;
-            m.hay_fallo = SiNo::si;
-        }
-    }
+    int quien_falla = 0;
+    for (int k = derecha; k <= yo; ++k)
+        if (k != lider && es_triunfo_en_mesa(m, k)) quien_falla = k;
+    return quien_falla;
 }
 
 void seguir_palo(Mesa& m, int palo, int asiento) {

@@ -6,7 +6,9 @@
 namespace quimbel {
 
 void seguir(Mesa& m, int asiento); // seguir_derecha, seguir_arriba, seguir_izquierda
-void mirar_fallo(Mesa& m);         // sets hay_fallo and quien_falla
+// hay_fallo and quien_falla: the last seat that has trumped a trick led in
+// another suit, 0 when none has.
+int mirar_fallo(const Mesa& m);
 
 // Per led suit and seat (seguir_palo_oros_derecha ...).
 void seguir_palo(Mesa& m, int palo, int asiento);

@@ -14,8 +14,8 @@ int caballo_y_rey(const Mesa& m, int palo, int asiento) {
     const int caballo = codigo_de(palo, rango_caballo);
     const int rey = codigo_de(palo, rango_rey);
     int n = 0;
-    for (int i = 1; i <= 10; ++i) {
-        int codigo = m.cartas[asiento][palo][i];
+    for (int i = 1; i <= cartas_por_mano; ++i) {
+        const int codigo = m.cartas[asiento][palo][i];
         if (codigo == caballo || codigo == rey) ++n;
     }
     return n;
@@ -24,6 +24,7 @@ int caballo_y_rey(const Mesa& m, int palo, int asiento) {
 } // namespace
 
 void salida(Mesa& m, int asiento) {
+    assert(es_maquina(asiento));
     // The seats of the other team. Seat b's pair counts only while neither of
     // them has declared in the suit; seat a's counts always.
     const int a = asiento == arriba ? derecha : arriba;
@@ -56,10 +57,10 @@ void contra_cante(Mesa& m, int palo, int asiento) {
 
 void salir_mala(Mesa& m, int asiento) {
     m.carta_elegida = SiNo::no;
-    m.sorteo = sortear(m, 4);
+    const int sorteo = sortear(m, num_palos);
     // The four suits in cycle from the drawn one.
-    int orden[4];
-    for (int n = 0; n < 4; ++n) orden[n] = (m.sorteo - 1 + n) % 4 + 1;
+    int orden[num_palos];
+    for (int n = 0; n < num_palos; ++n) orden[n] = (sorteo - 1 + n) % num_palos + 1;
     // The first round leads, suit by suit, the As, else the Tres of a suit led
     // once, else a low card; the later rounds only when no suit offers one.
     static constexpr Elector rondas[] = {baja, caballo_rey, as, tres};

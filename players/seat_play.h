@@ -7,12 +7,12 @@
 
 namespace quimbel {
 
-// echar_carta_derecha/_arriba/_izquierda: put the seat's card in slot indice
+// echar_carta_derecha/_arriba/_izquierda: put the seat's card in `ranura`
 // on the table, after the short pause.
-void echar_carta(Mesa& m, int asiento);
-// anotar_palo_<seat>: clear slot indice from the seat's suit arrays and write
+void echar_carta(Mesa& m, int asiento, int ranura);
+// anotar_palo_<seat>: clear `ranura` from the seat's suit arrays and write
 // its suit on the trick table.
-void anotar_palo(Mesa& m, int asiento);
+void anotar_palo(Mesa& m, int asiento, int ranura);
 
 // The choosers, named kind_suit_seat in the game (baja_oros_derecha ...).
 void baja(Mesa& m, int palo, int asiento);        // a low card (leader: As, Tres first)

@@ -1,6 +1,5 @@
 #include "players/void_play.h"
 
-#include "core/deal.h"
 #include "core/trick_winner.h"
 #include "players/chain.h"
 #include "players/seat_play.h"
@@ -11,7 +10,7 @@ namespace {
 
 // The non-trump suits in the order a trumped trick's discard tries them:
 // copas, espadas, bastos, with oros in the trump suit's place.
-constexpr int sin_triunfo[5][3] = {
+constexpr int sin_triunfo[por_palo][num_palos - 1] = {
     {0, 0, 0},
     {copas, espadas, bastos},  // trump oros
     {oros, espadas, bastos},   // trump copas
@@ -21,34 +20,38 @@ constexpr int sin_triunfo[5][3] = {
 
 constexpr int cuatro_palos[] = {oros, copas, espadas, bastos};
 
+// The rank of each other seat's trump on the table (pinta_derecha ...), 0
+// for a seat whose card there is no trump.
+using TriunfosEnMesa = int[por_asiento];
+
 // Over-trump: the first trump of rank order [desde, hasta] in slot order that
-// beats every trump the other seats have put down (their pinta_ values).
-void sobrefallar(Mesa& m, int triunfo, int asiento, int desde, int hasta) {
+// beats every trump the other seats have put down.
+void sobrefallar(Mesa& m, int triunfo, int asiento, const TriunfosEnMesa& triunfos, int desde,
+                 int hasta) {
     const int primero = codigo_de(triunfo, desde);
     const int ultimo = codigo_de(triunfo, hasta);
-    for (m.indice = 1; m.indice <= 10; ++m.indice) {
-        int codigo = m.cartas[asiento][triunfo][m.indice];
+    for (int i = 1; i <= cartas_por_mano; ++i) {
+        const int codigo = m.cartas[asiento][triunfo][i];
         if (codigo < primero || codigo > ultimo) continue;
-        m.valor_carta = m.manos[asiento][m.indice].tag;
-        separar_carta(m);
+        const int rango = separar_carta(m.manos[asiento][i].tag).rango;
         bool gana = true;
         for (int k = derecha; k <= yo; ++k)
-            if (k != asiento && m.valor_carta <= m.pinta_asiento[k]) gana = false;
+            if (k != asiento && rango <= triunfos[k]) gana = false;
         if (gana) {
-            echar_carta(m, asiento);
+            echar_carta(m, asiento, i);
             m.carta_elegida = SiNo::si;
-            m.indice = 12;
+            return;
         }
     }
 }
 
 // The first trump left in slot order, whatever it is worth.
 void primer_triunfo(Mesa& m, int triunfo, int asiento) {
-    for (m.indice = 1; m.indice <= 10; ++m.indice) {
-        if (m.cartas[asiento][triunfo][m.indice] != 0) {
-            echar_carta(m, asiento);
+    for (int i = 1; i <= cartas_por_mano; ++i) {
+        if (m.cartas[asiento][triunfo][i] != 0) {
+            echar_carta(m, asiento, i);
             m.carta_elegida = SiNo::si;
-            m.indice = 12;
+            return;
         }
     }
 }
@@ -56,20 +59,22 @@ void primer_triunfo(Mesa& m, int triunfo, int asiento) {
 } // namespace
 
 void fallar(Mesa& m, int triunfo, int asiento) {
+    assert(es_palo(triunfo) && es_maquina(asiento));
+    TriunfosEnMesa triunfos = {};
     for (int k = derecha; k <= yo; ++k)
-        if (k != asiento) m.pinta_asiento[k] = m.palo[k] == triunfo ? m.valor[k] : 0;
+        if (k != asiento) triunfos[k] = m.palo[k] == triunfo ? m.valor[k] : 0;
 
     m.carta_elegida = SiNo::no;
     // The cheapest kind of trump that beats the table, even over the
     // partner's trump. The Dos never beats a trump.
-    sobrefallar(m, triunfo, asiento, rango_dos + 1, rango_sota);
-    if (!elegida(m)) sobrefallar(m, triunfo, asiento, rango_caballo, rango_rey);
-    if (!elegida(m)) sobrefallar(m, triunfo, asiento, rango_tres, rango_tres);
+    sobrefallar(m, triunfo, asiento, triunfos, rango_dos + 1, rango_sota);
+    if (!elegida(m)) sobrefallar(m, triunfo, asiento, triunfos, rango_caballo, rango_rey);
+    if (!elegida(m)) sobrefallar(m, triunfo, asiento, triunfos, rango_tres, rango_tres);
     if (!elegida(m)) as(m, triunfo, asiento);
 
     // Evaluated even after a card has been played.
     baza_a(m, triunfo);
-    const int (&palos)[3] = sin_triunfo[triunfo];
+    const auto& palos = sin_triunfo[triunfo];
     if (!elegida(m)) {
         if (m.equipo_gana == contrario(equipo_de(asiento))) {
             static constexpr Elector barato[] = {baja, caballo_rey, tres};
@@ -86,8 +91,9 @@ void fallar(Mesa& m, int triunfo, int asiento) {
 }
 
 void sin_palo(Mesa& m, int palo, int asiento) {
+    assert(es_palo(palo) && es_maquina(asiento));
     m.carta_elegida = SiNo::no;
-    if (m.la_pinta >= oros && m.la_pinta <= bastos && m.la_pinta != palo)
+    if (es_palo(m.la_pinta) && m.la_pinta != palo)
         triunfar(m, m.la_pinta, asiento);
     if (elegida(m)) return;
     mirar_baza(m);

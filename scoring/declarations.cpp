@@ -3,7 +3,10 @@
 // each suit. Nobody chooses: whatever pair a seat still holds is declared.
 #include "scoring/declarations.h"
 
+#include <utility>
+
 #include "core/hand_mask.h"
+#include "scoring/points.h"
 #include "scoring/showing.h"
 #include "scoring/tute.h"
 
@@ -21,93 +24,61 @@ constexpr Pareja pareja_de(Equipo equipo) {
     return equipo == Equipo::nosotros ? Pareja{arriba, yo} : Pareja{derecha, izquierda};
 }
 
-Etiqueta& tanteo_de(Mesa& m, Equipo equipo) {
-    return equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
-}
+// One pass for a team. Nothing is played during it, so the two hands are read
+// once for all its checks.
+struct Pasada {
+    Mesa& m;
+    Equipo equipo;
+    Pareja p = pareja_de(equipo);
+    ManoBits primero = mascara_mano(m, p.primero);
+    ManoBits segundo = mascara_mano(m, p.segundo);
+    bool cante_hecho = false;          // a tute or a 40 has been declared in this pass
+    bool canto_baza[por_asiento] = {}; // canto_baza_derecha ...: this seat has declared
 
-void sumar_cante(Mesa& m, Equipo equipo, int puntos) {
-    m.tanteo_equipo += puntos;
-    escribir_numero(tanteo_de(m, equipo), m.tanteo_equipo);
-}
+    void sumar_cante(int puntos) {
+        Etiqueta& tanteo = equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
+        escribir_numero(tanteo, valor_numerico(tanteo.caption) + puntos);
+    }
 
-void declarar_40(Mesa& m, int asiento, int palo) {
-    m.cantado[asiento][palo] = 1;
-    mostrar_anuncio(m, anuncio_40(asiento));
-    sumar_cante(m, equipo_de(asiento), 40);
-    m.cante_hecho = SiNo::si;
-    m.canto_baza[asiento] = 1;
-}
+    void declarar(int asiento, int palo, Anuncio a, int puntos) {
+        m.cantado[asiento][palo] = 1;
+        mostrar_anuncio(m, a);
+        sumar_cante(puntos);
+        canto_baza[asiento] = true;
+    }
 
-void declarar_20(Mesa& m, int asiento, int palo) {
-    m.cantado[asiento][palo] = 1;
-    mostrar_anuncio(m, anuncio_20(asiento, palo));
-    sumar_cante(m, equipo_de(asiento), 20);
-    m.canto_baza[asiento] = 1;
-}
+    void cuarenta(int palo) {
+        if (m.la_pinta != palo) return;
+        if (m.cantado[p.primero][palo] == 0 && tiene_pareja(primero, palo))
+            declarar(p.primero, palo, anuncio_40(p.primero), puntos_cuarenta);
+        else if (m.cantado[p.segundo][palo] == 0 && tiene_pareja(segundo, palo))
+            declarar(p.segundo, palo, anuncio_40(p.segundo), puntos_cuarenta);
+        else
+            return;
+        cante_hecho = true;
+    }
 
-// The hands of the two seats. Nothing is played during a pass, so they are
-// read once for all its checks.
-struct Manos {
-    ManoBits primero;
-    ManoBits segundo;
-};
-
-Manos manos_de(const Mesa& m, Pareja p) {
-    return {mascara_mano(m, p.primero), mascara_mano(m, p.segundo)};
-}
-
-void cuarenta_con(Mesa& m, int palo, Pareja p, Manos manos) {
-    if (m.la_pinta != palo) return;
-    if (m.cantado[p.primero][palo] == 0 && tiene_pareja(manos.primero, palo))
-        declarar_40(m, p.primero, palo);
-    else if (m.cantado[p.segundo][palo] == 0 && tiene_pareja(manos.segundo, palo))
-        declarar_40(m, p.segundo, palo);
-}
-
-void veinte_con(Mesa& m, int palo, Pareja p, Manos manos) {
     // Both seats are checked: each may declare once in a pass.
-    if (m.canto_baza[p.primero] == 0 && m.cantado[p.primero][palo] == 0 &&
-        tiene_pareja(manos.primero, palo))
-        declarar_20(m, p.primero, palo);
-    if (m.canto_baza[p.segundo] == 0 && m.cantado[p.segundo][palo] == 0 &&
-        tiene_pareja(manos.segundo, palo))
-        declarar_20(m, p.segundo, palo);
-}
+    void veinte(int palo) {
+        for (auto [asiento, mano] : {std::pair{p.primero, primero}, std::pair{p.segundo, segundo}})
+            if (!canto_baza[asiento] && m.cantado[asiento][palo] == 0 && tiene_pareja(mano, palo))
+                declarar(asiento, palo, anuncio_20(asiento, palo), puntos_veinte);
+    }
 
-void cantes(Mesa& m, Equipo equipo) {
-    const Pareja p = pareja_de(equipo);
-    const Manos manos = manos_de(m, p);
-    m.cante_hecho = SiNo::no;
-    m.canto_baza[p.primero] = 0;
-    m.canto_baza[p.segundo] = 0;
-
-    tute_con(m, p.primero, manos.primero);
-    if (m.cante_hecho == SiNo::no) tute_con(m, p.segundo, manos.segundo);
-    for (int palo = oros; palo <= bastos; ++palo)
-        if (m.cante_hecho == SiNo::no) cuarenta_con(m, palo, p, manos);
-    // The trump pair has already met its 40 check above, so no 20 is ever
-    // declared in trumps; a tute ends the deal and leaves no 20 to declare.
-    if (m.tute_cantado == SiNo::no)
-        for (int palo = oros; palo <= bastos; ++palo) veinte_con(m, palo, p, manos);
-}
+    void cantes() {
+        cante_hecho = tute_con(m, p.primero, primero) || tute_con(m, p.segundo, segundo);
+        for (int palo = oros; palo <= bastos; ++palo)
+            if (!cante_hecho) cuarenta(palo);
+        // The trump pair has already met its 40 check above, so no 20 is ever
+        // declared in trumps; a tute ends the deal and leaves no 20 to declare.
+        if (m.tute_cantado == SiNo::no)
+            for (int palo = oros; palo <= bastos; ++palo) veinte(palo);
+    }
+};
 
 } // namespace
 
-void cantes_ellos(Mesa& m) {
-    cantes(m, Equipo::ellos);
-}
-void cantes_nosotros(Mesa& m) {
-    cantes(m, Equipo::nosotros);
-}
-
-void cuarenta(Mesa& m, int palo, Equipo equipo) {
-    const Pareja p = pareja_de(equipo);
-    cuarenta_con(m, palo, p, manos_de(m, p));
-}
-
-void veinte(Mesa& m, int palo, Equipo equipo) {
-    const Pareja p = pareja_de(equipo);
-    veinte_con(m, palo, p, manos_de(m, p));
-}
+void cantes_ellos(Mesa& m) { Pasada{m, Equipo::ellos}.cantes(); }
+void cantes_nosotros(Mesa& m) { Pasada{m, Equipo::nosotros}.cantes(); }
 
 } // namespace quimbel

@@ -6,7 +6,5 @@
 namespace quimbel {
 
 void tantear_baza(Mesa& m);
-// puntos_carta: a rank order in, its card points out.
-void puntos_de_carta(Mesa& m);
 
 } // namespace quimbel

@@ -8,6 +8,7 @@
 namespace quimbel {
 
 inline void mostrar_anuncio(Mesa& m, Anuncio a) {
+    assert(static_cast<int>(a) < num_anuncios);
     m.anuncios[static_cast<int>(a)] = true;
     m.plataforma->anuncio_mostrado(a);
     pausa_larga(m);

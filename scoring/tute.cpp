@@ -1,10 +1,9 @@
 // The tute: four Caballos or four Reyes in one hand win two games at once and
 // end the deal.
-#include "scoring/declarations.h"
-
-#include "core/hand_mask.h"
-#include "scoring/showing.h"
 #include "scoring/tute.h"
+
+#include "scoring/points.h"
+#include "scoring/showing.h"
 
 namespace quimbel {
 
@@ -17,28 +16,30 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
     mostrar_anuncio(m, a);
 
     Etiqueta& juegos = equipo_de(asiento) == Equipo::nosotros ? m.juegos_nosotros : m.juegos_ellos;
-    escribir_numero(juegos, valor_numerico(juegos.caption) + 2);
+    escribir_numero(juegos, valor_numerico(juegos.caption) + juegos_por_tute);
     m.tute_cantado = SiNo::si;
-    m.cante_hecho = SiNo::si;
 
     // The backs come off: the rest of the hand, the four cards of the tute
     // among them, lies face up under them. The human's cards are face up anyway.
     if (asiento != yo)
-        for (int i = 1; i <= 10; ++i) m.tapas[asiento][i].visible = false;
+        for (int i = 1; i <= cartas_por_mano; ++i) m.tapas[asiento][i].visible = false;
 
     m.barajar.enabled = true;
 }
 
 } // namespace
 
-void tute_con(Mesa& m, int asiento, ManoBits mano) {
+bool tute_con(Mesa& m, int asiento, ManoBits mano) {
     // A hand with all four Caballos and all four Reyes declares the Caballos.
-    if (tiene_los_cuatro(mano, rango_caballo))
+    if (tiene_los_cuatro(mano, rango_caballo)) {
         declarar_tute(m, asiento, anuncio_tute_caballos(asiento));
-    else if (m.cante_hecho == SiNo::no && tiene_los_cuatro(mano, rango_rey))
+        return true;
+    }
+    if (tiene_los_cuatro(mano, rango_rey)) {
         declarar_tute(m, asiento, anuncio_tute_reyes(asiento));
+        return true;
+    }
+    return false;
 }
-
-void tute(Mesa& m, int asiento) { tute_con(m, asiento, mascara_mano(m, asiento)); }
 
 } // namespace quimbel

@@ -5,6 +5,8 @@
 
 namespace quimbel {
 
-void tute_con(Mesa& m, int asiento, ManoBits mano);
+// tute_derecha ...: declares the seat's tute, of Caballos before Reyes, when
+// its hand holds one. Whether it declared.
+bool tute_con(Mesa& m, int asiento, ManoBits mano);
 
 } // namespace quimbel

@@ -4,12 +4,11 @@
 #include <cstdio>
 #include <ctime>
 
-#include "advisor/first_accepted.h"
-#include "core/controls.h"
 #include "core/deal.h"
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
+#include "handlers/play_out.h"
 #include "tools/options.h"
 
 namespace quimbel::sim {
@@ -39,21 +38,6 @@ class PlataformaBench final : public Plataforma {
     std::uint64_t partidas = 0;
 };
 
-// One whole deal, from barajar until barajar can act again: after the tenth
-// trick, a tute, or the end of the match. Returns what could not be pressed,
-// or nullptr.
-const char* jugar_reparto(Mesa& m, std::uint64_t& bazas) {
-    if (!pulsar(m, Control::barajar)) return "barajar could not be pressed";
-    if (!pulsar(m, Control::ordenamelas)) return "ordenamelas could not be pressed";
-    do {
-        if (!pulsar(m, Control::jugando)) return "jugando could not be pressed";
-        if (!jugar_primera_aceptada(m)) return "no card of the human was accepted";
-        if (!pulsar(m, Control::recoger)) return "recoger could not be pressed";
-        ++bazas;
-    } while (!m.barajar.activo());
-    return nullptr;
-}
-
 } // namespace
 
 MedidaBench correr_bench(std::uint64_t repartos, std::uint64_t semilla) {
@@ -66,8 +50,12 @@ MedidaBench correr_bench(std::uint64_t repartos, std::uint64_t semilla) {
     // shared, and the figure is the speed of one core running the game.
     const std::clock_t inicio = std::clock();
     Form_Load(m);
+    // Whole deals, the human playing the first card the obligations accept.
     while (medida.repartos < repartos) {
-        if (const char* fallo = jugar_reparto(m, medida.bazas)) {
+        int bazas = 0;
+        const char* fallo = jugar_reparto(m, bazas);
+        medida.bazas += static_cast<std::uint64_t>(bazas);
+        if (fallo) {
             medida.fallo = std::string(fallo) + " in deal " + std::to_string(medida.repartos + 1);
             return medida;
         }
@@ -93,7 +81,8 @@ int bench(std::span<char* const> argumentos) {
         std::fprintf(stderr, "quimbel-sim bench: the table stopped: %s\n", medida.fallo.c_str());
         return 1;
     }
-    double por_segundo = medida.segundos > 0 ? medida.repartos / medida.segundos : 0;
+    const double por_segundo =
+        medida.segundos > 0 ? static_cast<double>(medida.repartos) / medida.segundos : 0;
     std::printf("deals %" PRIu64 " tricks %" PRIu64 " matches %" PRIu64 "\n", medida.repartos,
                 medida.bazas, medida.partidas);
     std::printf("signature %016" PRIx64 "\n", medida.firma);

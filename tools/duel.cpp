@@ -11,13 +11,14 @@
 #include <vector>
 
 #include "advisor/advisor.h"
-#include "advisor/first_accepted.h"
 #include "advisor/hidden_cards.h"
-#include "core/controls.h"
 #include "core/deal.h"
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
+#include "handlers/controls.h"
+#include "handlers/play_out.h"
+#include "scoring/points.h"
 #include "tools/options.h"
 
 namespace quimbel::sim {
@@ -38,19 +39,20 @@ class PlataformaDuelo final : public Plataforma {
     void mensaje(std::string_view) override {}
     void terminar() override {}
     void carta_puesta(int, int codigo) override {
-        static constexpr int puntos[11] = {0, 0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
-        en_mesa += puntos[rango_de_codigo(codigo)];
+        en_mesa += puntos_de_carta(rango_de_codigo(codigo));
     }
     void baza_evaluada(int, Equipo equipo) override {
-        (equipo == Equipo::nosotros ? puntos_nosotros : puntos_ellos) += en_mesa;
+        (equipo == Equipo::nosotros ? puntos_nosotros : puntos_ellos) +=
+            static_cast<std::uint64_t>(en_mesa);
         en_mesa = 0;
     }
     void anuncio_mostrado(Anuncio a) override {
         if (a != Anuncio::ganpartida && a != Anuncio::perpartida) return;
         fin = a == Anuncio::ganpartida ? 1 : -1;
         // The banner comes before the games are cleared for the next match.
-        juegos_nosotros += valor_numerico(mesa->juegos_nosotros.caption);
-        juegos_ellos += valor_numerico(mesa->juegos_ellos.caption);
+        juegos_nosotros +=
+            static_cast<std::uint64_t>(valor_numerico(mesa->juegos_nosotros.caption));
+        juegos_ellos += static_cast<std::uint64_t>(valor_numerico(mesa->juegos_ellos.caption));
     }
 
     const Mesa* mesa = nullptr;

@@ -106,7 +106,7 @@ bool pide_ayuda(std::span<char* const> argumentos) {
 } // namespace
 
 int main(int argc, char** argv) {
-    std::span<char* const> argumentos(argv + 1, argc > 1 ? argc - 1 : 0);
+    std::span<char* const> argumentos(argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0);
     if (argumentos.empty()) {
         std::fputs("quimbel-sim: a subcommand is needed: script, bench, soak or duel (see --help)\n",
                    stderr);

@@ -8,10 +8,9 @@
 #include <cstdint>
 #include <string>
 
+#include "checks/command_checks.h"
 #include "core/random_source.h"
-#include "tools/invariants.h"
 #include "tools/script_driver.h"
-#include "tools/watcher.h"
 
 namespace quimbel::sim {
 
@@ -22,6 +21,8 @@ class Dado {
     std::uint64_t siguiente() { return splitmix64(estado_); }
     int hasta(int n) { return static_cast<int>(siguiente() % static_cast<std::uint64_t>(n)); }
     bool una_de(int n) { return hasta(n) == 0; }
+    // An index into a list of n.
+    std::size_t indice(std::size_t n) { return siguiente() % n; }
 
   private:
     std::uint64_t estado_;
@@ -32,11 +33,12 @@ struct Cuenta {
     std::uint64_t ordenes = 0, rechazos = 0, ignoradas = 0, repartos = 0, partidas = 0;
 };
 
-// One random script, played as it is generated.
-class Partida {
+// One random script, played as it is generated. The table's notices go on
+// to the checks.
+class Partida final : private Oyente {
   public:
     Partida(std::uint64_t semilla, std::uint64_t repartos, std::string cabecera, Cuenta& cuenta)
-        : dado_(semilla), repartos_pedidos_(repartos), vigia_(conductor_.mesa()), cuenta_(cuenta),
+        : dado_(semilla), repartos_pedidos_(repartos), revisor_(conductor_.mesa()), cuenta_(cuenta),
           guion_(std::move(cabecera)) {
         for (char c : guion_) lineas_ += c == '\n';
     }
@@ -51,14 +53,16 @@ class Partida {
     const std::string& que_fallo() const { return fallo_; }
 
   private:
-    enum class Intencion { avanzar, en_vano, salir };
+    using Intencion = revision::Intencion;
     bool orden(const Orden& o, Intencion intencion);
-    std::string revisar(const Orden& o, Intencion intencion, Resultado r, const Foto& antes,
-                        const Foto& antes_sin_fila4, int juegos_antes[2]);
     Orden en_vano();
-    // The seats desde .. hasta-1 put their cards in that order, from the
-    // card `primera` of this command on.
-    std::string revisar_turnos(int desde, int hasta, std::size_t primera) const;
+
+    void carta_puesta(int asiento, int codigo) override {
+        revisor_.vigia.carta_puesta(asiento, codigo);
+    }
+    void anuncio_mostrado(Anuncio a) override { revisor_.vigia.anuncio_mostrado(a); }
+    void mensaje(std::string_view texto) override { revisor_.vigia.mensaje(texto); }
+    void pausa() override { revisor_.vigia.pausa(); }
 
     const Mesa& m() const { return conductor_.mesa(); }
 
@@ -66,8 +70,8 @@ class Partida {
     std::uint64_t repartos_pedidos_;
     std::uint64_t repartos_ = 0;
     Traza traza_;
-    Conductor conductor_{traza_, &vigia_};
-    Vigia vigia_;
+    Conductor conductor_{traza_, this};
+    revision::Revisor revisor_;
     Cuenta& cuenta_;
     std::string guion_;
     long lineas_ = 0;

@@ -1,6 +1,7 @@
 #include "tools/script.h"
 
 #include <array>
+#include <cassert>
 #include <charconv>
 #include <vector>
 
@@ -10,8 +11,8 @@ namespace quimbel::sim {
 
 namespace {
 
-constexpr std::array<std::string_view, 5> nombres_boton = {"barajar", "ordenamelas", "jugando",
-                                                           "recoger", "Command2"};
+constexpr std::array<std::string_view, num_controles> nombres_boton = {
+    "barajar", "ordenamelas", "jugando", "recoger", "Command2"};
 
 bool es_blanco(char c) {
     return c == ' ' || c == '\t' || c == '\r';
@@ -51,7 +52,9 @@ LineaLeida fallo(std::string texto) {
 } // namespace
 
 std::string_view nombre_boton(Control c) {
-    return nombres_boton[static_cast<int>(c)];
+    const auto i = static_cast<std::size_t>(c);
+    assert(i < nombres_boton.size());
+    return nombres_boton[i];
 }
 
 std::string texto_orden(const Orden& orden) {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/controls.h"
+#include "handlers/controls.h"
 
 namespace quimbel::sim {
 

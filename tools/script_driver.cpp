@@ -1,6 +1,6 @@
 #include "tools/script_driver.h"
 
-#include "core/controls.h"
+#include "handlers/controls.h"
 #include "core/deal.h"
 
 namespace quimbel::sim {

@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "checks/command_checks.h"
 #include "core/platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
@@ -27,7 +28,8 @@ class Oyente {
     virtual void pausa() {}
 };
 
-enum class Resultado { hecho, ignorado, salir };
+// What a command did: ran its handler, was ignored, or ended the program.
+using revision::Resultado;
 
 class Conductor final : private Plataforma {
   public:

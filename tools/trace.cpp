@@ -15,7 +15,7 @@ void Traza::reparto(const Mesa& m) {
     for (int asiento = derecha; asiento <= yo; ++asiento) {
         palabra("deal ");
         numero(asiento);
-        for (int i = 1; i <= 10; ++i) {
+        for (int i = 1; i <= cartas_por_mano; ++i) {
             texto_ += ' ';
             numero(m.manos[asiento][i].tag);
         }
@@ -28,7 +28,7 @@ void Traza::reparto(const Mesa& m) {
 
 void Traza::agrupado(const Mesa& m) {
     palabra("group");
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= cartas_por_mano; ++i) {
         texto_ += ' ';
         numero(m.manos[yo][i].tag);
     }

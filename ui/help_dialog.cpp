@@ -41,10 +41,10 @@ QString DialogoAyuda::contenido() {
     for (const ayuda::Tecla& t : ayuda::teclas())
         html += QStringLiteral("<tr><td><b>%1</b></td><td>%2</td></tr>")
                     .arg(t.teclas.toHtmlEscaped(), t.que_hace.toHtmlEscaped());
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty()) version = QStringLiteral("sin número");
+    QString numero = QCoreApplication::applicationVersion();
+    if (numero.isEmpty()) numero = QStringLiteral("sin número");
     html += QStringLiteral("</table><h3>Quimbel</h3><p>Versión %1.<br>Licencia: %2.</p>")
-                .arg(version.toHtmlEscaped(), ayuda::licencia.toHtmlEscaped());
+                .arg(numero.toHtmlEscaped(), ayuda::licencia.toHtmlEscaped());
     return html;
 }
 

@@ -6,7 +6,7 @@
 #include <QList>
 #include <QString>
 
-#include "core/controls.h"
+#include "handlers/controls.h"
 
 namespace quimbel::ayuda {
 

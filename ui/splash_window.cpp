@@ -18,13 +18,6 @@ namespace {
 const QColor fondo_cajas{255, 192, 192};
 const QColor fondo_ventana{0, 64, 64};
 
-// Division that rounds towards minus infinity, so that -1 twip is pixel -1.
-int pixel_de(int twips) {
-    int p = twips / twips_por_pixel;
-    if (twips % twips_por_pixel != 0 && twips < 0) --p;
-    return p;
-}
-
 void pintar_caja(QWidget* w, const QPixmap& dibujo, const QColor& fondo) {
     QPainter p(w);
     if (fondo.isValid()) p.fillRect(w->rect(), fondo);
@@ -43,8 +36,8 @@ void paso_animacion(CajaTwips& caja, int& dx, int& dy, int ancho, int alto) {
 }
 
 QRect en_pixeles(const CajaTwips& caja) {
-    return QRect(pixel_de(caja.left), pixel_de(caja.top), caja.width / twips_por_pixel,
-                 caja.height / twips_por_pixel);
+    return QRect(pixel_abajo(caja.left), pixel_abajo(caja.top), pixel_abajo(caja.width),
+                 pixel_abajo(caja.height));
 }
 
 CajaImagen::CajaImagen(QPixmap dibujo, QColor fondo, QWidget* parent)
@@ -83,7 +76,7 @@ Presentacion::Presentacion(std::function<void()> abrir_mesa, QWidget* parent)
     setObjectName("presentacion");
     setWindowTitle(QString::fromUtf8(texto::titulo.data(), qsizetype(texto::titulo.size())));
     setWindowIcon(dibujos::icono());
-    setFixedSize(ancho_presentacion / twips_por_pixel, alto_presentacion / twips_por_pixel);
+    setFixedSize(pixel_abajo(ancho_presentacion), pixel_abajo(alto_presentacion));
     setAutoFillBackground(true);
     QPalette paleta = palette();
     paleta.setColor(QPalette::Window, fondo_ventana);

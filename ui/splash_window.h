@@ -11,10 +11,9 @@
 #include <QWidget>
 #include <functional>
 
-namespace quimbel {
+#include "ui/twips.h"
 
-// Places and sizes of the window are kept in twips, 15 to a pixel at 96 dpi.
-inline constexpr int twips_por_pixel = 15;
+namespace quimbel {
 
 // The splash's client area in twips (794 x 575 pixels).
 inline constexpr int ancho_presentacion = 11910;

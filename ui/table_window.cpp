@@ -9,7 +9,7 @@
 
 #include "core/deal.h"
 #include "core/texts.h"
-#include "core/turn.h"
+#include "handlers/turn.h"
 #include "ui/accessibility.h"
 #include "ui/help_dialog.h"
 #include "ui/help_texts.h"

@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <memory>
 
-#include "core/controls.h"
+#include "handlers/controls.h"
 #include "core/random_source.h"
 #include "core/table.h"
 #include "ui/picture_store.h"

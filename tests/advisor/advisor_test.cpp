@@ -8,14 +8,14 @@
 #include <vector>
 
 #include "advisor/advisor.h"
-#include "advisor/first_accepted.h"
 #include "advisor/playout.h"
 #include "advisor/world_table.h"
-#include "core/controls.h"
 #include "core/deal.h"
 #include "core/hand_slots.h"
+#include "handlers/controls.h"
+#include "handlers/play_out.h"
+#include "support/headless_table.h"
 #include "support/players_table.h"
-#include "support/recording_table.h"
 
 using namespace quimbel;
 using namespace quimbel::consejo;
@@ -26,7 +26,7 @@ namespace {
 // calling `en_turno` at each of his turns before he plays.
 void en_cada_turno(std::uint64_t semilla, int repartos,
                    const std::function<void(Mesa&)>& en_turno) {
-    prueba::MesaQueAnota t(semilla);
+    prueba::MesaDePrueba t(semilla);
     Mesa& m = t.m;
     Form_Load(m);
     for (int r = 0; r < repartos; ++r) {
@@ -43,7 +43,7 @@ void en_cada_turno(std::uint64_t semilla, int repartos,
 // The same table with what the human cannot see dealt again: the unseen cards
 // of the computer seats change slots within a seat, or change seats with a card
 // of the same suit (so every void and count stays), pairs declared and the
-// trump card staying put; and the deck and the scratch members scrambled.
+// trump card staying put; and the deck scrambled.
 void redistribuir(Mesa& m, consejo::Dado& dado) {
     struct Sitio {
         int asiento, hueco;
@@ -60,17 +60,16 @@ void redistribuir(Mesa& m, consejo::Dado& dado) {
                 ocultos.push_back({asiento, i});
         }
     for (int n = 0; n < 40 && ocultos.size() > 1; ++n) {
-        const Sitio a = ocultos[dado.hasta(static_cast<int>(ocultos.size()))];
-        const Sitio b = ocultos[dado.hasta(static_cast<int>(ocultos.size()))];
+        const Sitio a =
+            ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
+        const Sitio b =
+            ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
         const int ca = m.manos[a.asiento][a.hueco].tag, cb = m.manos[b.asiento][b.hueco].tag;
         if (a.asiento != b.asiento && palo_de_codigo(ca) != palo_de_codigo(cb)) continue;
         colocar_carta(m, a.asiento, a.hueco, cb);
         colocar_carta(m, b.asiento, b.hueco, ca);
     }
     for (int i = 1; i <= 40; ++i) std::swap(m.baraja[i], m.baraja[1 + dado.hasta(40)]);
-    m.sorteo = dado.hasta(5);
-    m.indice = dado.hasta(12);
-    m.valor_carta = dado.hasta(40);
     m.Label4.caption = "Cantan a OROS";
 }
 
@@ -128,7 +127,7 @@ TEST(Pista, SeesOnlyWhatTheHumanSeesAndSuggestsAnAcceptedCard) {
 // source where deals without hints leave it.
 TEST(Pista, AskingChangesNothingAtTheTable) {
     auto jugar = [](bool con_pista) {
-        prueba::MesaQueAnota t(5);
+        prueba::MesaDePrueba t(5);
         std::vector<int> traza;
         Mesa& m = t.m;
         Form_Load(m);
@@ -175,8 +174,8 @@ TEST(Pista, ReplayedWorldsAreTheDealAsItWas) {
         mesa_actual(directa, k, real);
 
         auto jugar_hasta_el_fin = [&](Mesa mesa) {
-            prueba::PlataformaDeCartas cartas;
-            AzarGuionado azar(turnos);
+            prueba::PlataformaQueAnota cartas;
+            AzarGuionado azar(static_cast<std::uint64_t>(turnos));
             mesa.plataforma = &cartas;
             mesa.azar = &azar;
             jugar_primera_aceptada(mesa);

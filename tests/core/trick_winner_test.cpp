@@ -40,9 +40,10 @@ TEST(Baza, AgreesWithTheRuleOnTwentyThousandRandomTricks) {
         std::shuffle(mazo.begin(), mazo.end(), gen);
         m.pinta.tag = mazo[0];
         m.quien_sale = 1 + gen() % 4;
-        const int jugadas = 1 + gen() % 4;
-        for (int j = 0, asiento = m.quien_sale; j < jugadas; ++j) {
-            poner_en_mesa(m, asiento, mazo[1 + j]);
+        const std::size_t jugadas = 1 + gen() % 4;
+        int asiento = m.quien_sale;
+        for (std::size_t j = 1; j <= jugadas; ++j) {
+            poner_en_mesa(m, asiento, mazo[j]);
             asiento = siguiente_asiento(asiento);
         }
         const int esperado = ganador_esperado(m);

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <random>
 
+#include "checks/table_invariants.h"
 #include "core/deal.h"
 #include "players/follow.h"
 #include "players/lead.h"
@@ -17,8 +18,8 @@ using namespace quimbel;
 
 namespace {
 
-bool tiene(const int (&cartas)[5][11], int palo) {
-    for (int i = 1; i <= 10; ++i)
+bool tiene(const int (&cartas)[por_palo][por_ranura], int palo) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
         if (cartas[palo][i] != 0) return true;
     return false;
 }
@@ -29,28 +30,12 @@ bool tiene_alguna(const Mesa& m, int asiento) {
     return false;
 }
 
-// The suit arrays hold exactly the visible faces, and a computer seat's backs
-// cover exactly them.
-void comprobar_mano(const Mesa& m, int asiento) {
-    for (int i = 1; i <= 10; ++i) {
-        const Imagen& imagen = m.manos[asiento][i];
-        for (int palo = oros; palo <= bastos; ++palo) {
-            int esperado = imagen.visible && palo_de_codigo(imagen.tag) == palo ? imagen.tag : 0;
-            ASSERT_EQ(m.cartas[asiento][palo][i], esperado)
-                << nombre_asiento(asiento) << " slot " << i << " " << nombre_palo(palo);
-        }
-        if (asiento != yo) {
-            ASSERT_EQ(m.tapas[asiento][i].visible, imagen.visible);
-        }
-    }
-}
-
 // yo, or a computer seat now and then, plays any card of its hand.
 void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
-    int slots[10], n = 0;
-    for (int i = 1; i <= 10; ++i)
+    int slots[cartas_por_mano], n = 0;
+    for (int i = 1; i <= cartas_por_mano; ++i)
         if (m.manos[asiento][i].visible) slots[n++] = i;
-    int i = slots[rng() % n];
+    const int i = slots[rng() % static_cast<unsigned>(n)];
     int codigo = m.manos[asiento][i].tag;
     m.manos[asiento][i].visible = false;
     if (asiento != yo) m.tapas[asiento][i].visible = false;
@@ -62,7 +47,8 @@ void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
 // on an untrumped non-trump lead when void and holding one; and on a trumped
 // trick a trump that does not beat the table, or an As of another suit, only
 // when nothing cheaper is left.
-void comprobar_seguir(const Mesa& m, const int (&antes)[5][11], int asiento, int jugada) {
+void comprobar_seguir(const Mesa& m, const int (&antes)[por_palo][por_ranura], int asiento,
+                      int jugada) {
     const int salida = m.la_salida, pinta = m.la_pinta;
     if (tiene(antes, salida)) {
         EXPECT_EQ(palo_de_codigo(jugada), salida) << "did not follow suit";
@@ -82,7 +68,7 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[5][11], int asiento, int
     }
     bool otra_no_as = false, otra_as = false, triunfo_que_gana = false;
     for (int p = oros; p <= bastos; ++p)
-        for (int i = 1; i <= 10; ++i) {
+        for (int i = 1; i <= cartas_por_mano; ++i) {
             const int c = antes[p][i];
             if (c == 0) continue;
             const int r = rango_de_codigo(c);
@@ -103,31 +89,28 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[5][11], int asiento, int
 }
 
 void jugar_cadena(Mesa& m, int asiento, bool lidera) {
-    int antes[5][5][11];
+    int antes[por_asiento][por_palo][por_ranura];
     std::memcpy(antes, m.cartas, sizeof antes);
     if (lidera)
         salida(m, asiento);
     else
         seguir(m, asiento);
 
+    // One card, of this seat, the one shown: nothing else left any array.
     ASSERT_EQ(m.carta_elegida, SiNo::si);
     const int codigo = m.tag[asiento];
-    int quitadas = 0;
-    for (int p = oros; p <= bastos; ++p)
-        for (int i = 1; i <= 10; ++i)
-            if (antes[asiento][p][i] != m.cartas[asiento][p][i]) {
-                ++quitadas;
-                EXPECT_EQ(antes[asiento][p][i], codigo) << "the card taken is not the card shown";
-                EXPECT_EQ(m.centro[asiento].dibujo, m.manos[asiento][i].dibujo);
-            }
+    int quitadas = 0, quitada = 0;
+    for (int s = derecha; s <= yo; ++s)
+        for (int p = oros; p <= bastos; ++p)
+            for (int i = 1; i <= cartas_por_mano; ++i)
+                if (antes[s][p][i] != m.cartas[s][p][i]) {
+                    ++quitadas;
+                    quitada = s == asiento ? antes[s][p][i] : -s;
+                }
     ASSERT_EQ(quitadas, 1) << nombre_asiento(asiento) << " played " << quitadas << " cards";
-    EXPECT_TRUE(m.centro[asiento].visible);
-    for (int otro = 1; otro <= 4; ++otro) {
-        comprobar_mano(m, otro);
-        if (otro != asiento) {
-            ASSERT_EQ(std::memcmp(antes[otro], m.cartas[otro], sizeof antes[otro]), 0);
-        }
-    }
+    EXPECT_EQ(quitada, codigo) << "the card taken is not the card shown";
+    EXPECT_TRUE(m.centro[asiento].visible && naipe_codigo(m.centro[asiento].dibujo) == codigo);
+    ASSERT_EQ(revision::revisar_manos(m, {}), "");
     if (!lidera) comprobar_seguir(m, antes[asiento], asiento, codigo);
 }
 
@@ -147,7 +130,7 @@ TEST(CadenasAlAzar, EveryChainPutsDownExactlyOneCardOfItsSeat) {
             m.salidas[p] = static_cast<int>(rng() % 3);
             for (int a = 1; a <= 4; ++a) m.cantado[a][p] = rng() % 8 == 0;
         }
-        for (int a = 1; a <= 4; ++a) comprobar_mano(m, a);
+        ASSERT_EQ(revision::revisar_manos(m, {}), "");
 
         for (int ronda = 0; ronda < 60; ++ronda) {
             int con_cartas[4], n = 0;
@@ -155,7 +138,7 @@ TEST(CadenasAlAzar, EveryChainPutsDownExactlyOneCardOfItsSeat) {
                 if (tiene_alguna(m, a)) con_cartas[n++] = a;
             if (n == 0) break;
             prueba::limpiar_mesa(m);
-            const int lider = con_cartas[rng() % n];
+            const int lider = con_cartas[rng() % static_cast<unsigned>(n)];
             m.quien_sale = lider;
             const int cuantos = static_cast<int>(rng() % 4) + 1;
             int asiento = lider;

@@ -5,7 +5,6 @@
 // cheapest trump.
 #include <gtest/gtest.h>
 
-#include "players/void_play.h"
 #include "support/players_table.h"
 
 using namespace quimbel;
@@ -77,33 +76,6 @@ TEST_F(Seguir, EachVoidChainPlaysInItsOrder) {
             s.juega = turno == turno_que_carga[n] ? "3e" : "4c";
             s.que = s.juega[0] == '3' ? "loads" : "does not load";
             jugar(s);
-        }
-    }
-}
-
-TEST_F(Seguir, TheDiscardOrderOfTheOtherSuitsFollowsTheTrump) {
-    // copas, espadas, bastos, with oros in the trump suit's place.
-    for (int triunfo = oros; triunfo <= bastos; ++triunfo) {
-        const int a = triunfo == copas ? oros : copas, b = triunfo == espadas ? oros : espadas,
-                  c = triunfo == bastos ? oros : bastos;
-        for (bool ganan_ellos : {false, true}) {
-            // izquierda leads the first of them, yo trumps with the Rey, derecha
-            // over-trumps with the Tres or follows. arriba's Caballo of trumps
-            // cannot win.
-            limpiar_mesa(m);
-            pinta(triunfo);
-            sale(izquierda, sota(a));
-            echa(yo, rey(triunfo));
-            echa(derecha, ganan_ellos ? tres_de(triunfo) : cinco(a));
-            mano(arriba, {cuatro(c), tres_de(c), cuatro(b), tres_de(b), cuatro(a), tres_de(a),
-                          caballo(triunfo)});
-            // Cheap: the low cards first; generous: the Treses first.
-            for (int palo : {a, b, c}) {
-                fallar(m, triunfo, arriba);
-                EXPECT_EQ(jugada(arriba), ganan_ellos ? cuatro(palo) : tres_de(palo))
-                    << nombre_palo(triunfo) << (ganan_ellos ? " cheap" : " generous");
-                retirar(arriba);
-            }
         }
     }
 }

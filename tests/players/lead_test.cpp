@@ -24,34 +24,6 @@ struct Salida : MesaDeJugadores {
 
 } // namespace
 
-TEST_F(Salida, EveryLeaderLeadsIntoEitherOpponentsPairUnlessDeclared) {
-    // Each leader watches the two seats of the other team; the second one's
-    // pair counts only while neither has declared in the suit.
-    struct Vigilados {
-        int lider, a, b;
-    };
-    for (auto [lider, a, b] : {Vigilados{derecha, arriba, yo}, Vigilados{izquierda, arriba, yo},
-                               Vigilados{arriba, derecha, izquierda}}) {
-        for (int quien : {a, b}) {
-            for (int declaro : {0, a, b}) {
-                SCOPED_TRACE(::testing::Message()
-                             << nombre_asiento(lider) << " against " << nombre_asiento(quien)
-                             << ", declared " << declaro);
-                // The random lead would be oros; the pair is in espadas.
-                vaciar_manos(m);
-                mano(lider, {cuatro(oros), siete(espadas)});
-                mano(quien, {caballo(espadas), cuatro(copas), rey(espadas)});
-                m.cantado[declaro][espadas] = 1;
-                const bool cuenta = declaro == 0 || quien == a;
-                EXPECT_EQ(sale_con(lider, 1), cuenta ? siete(espadas) : cuatro(oros));
-                EXPECT_EQ(m.Label4.caption,
-                          cuenta ? texto::cantan_a[espadas] : texto::salir_x_mala);
-                m.cantado[declaro][espadas] = 0;
-            }
-        }
-    }
-}
-
 TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
     struct Caso {
         const char* que;
@@ -59,9 +31,18 @@ TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
         int salidas;       // times each suit has been led
         int r;             // the first suit drawn
         const char* juega;
-        int cantan = 0; // the suit named in Label4, 0 for "Salir x MALA"
+        int cantan = 0;  // the suit named in Label4, 0 for "Salir x MALA"
+        int declaro = 0; // a seat that has declared in espadas
     };
     const Caso casos[] = {
+        // The second seat of the other team counts only while neither has
+        // declared in the suit; the first always.
+        {"derecha against yo's pair", "de:4o 7e yo:Ce 4c Re", 0, 1, "7e", espadas},
+        {"not once arriba has declared in it", "de:4o 7e yo:Ce Re", 0, 1, "4o", 0, arriba},
+        {"izquierda against arriba's, declared or not", "iz:4o 7e ar:Ce Re", 0, 1, "7e", espadas,
+         arriba},
+        {"arriba against izquierda's", "ar:4o 7e iz:Ce Re", 0, 1, "7e", espadas},
+        {"not once izquierda has declared", "ar:4o 7e iz:Ce Re", 0, 1, "4o", 0, izquierda},
         {"a partner's pair or a half pair is no reason", "de:4o 7c 5e iz:Cc Rc", 0, 1, "4o"},
         {"nor is a half pair", "de:4o 7c 5e ar:Ce Ro", 0, 1, "4o"},
         {"against a pair the As first", "ar:4o 3o Ao iz:Ro Co", 1, 2, "Ao", oros},
@@ -79,6 +60,8 @@ TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
         SCOPED_TRACE(c.que);
         vaciar_manos(m);
         for (int& veces : m.salidas) veces = c.salidas;
+        for (auto& palos : m.cantado) palos[espadas] = 0;
+        m.cantado[c.declaro][espadas] = 1;
         const int lider = dar_manos(m, c.manos);
         EXPECT_EQ(sale_con(lider, c.r), carta(c.juega));
         EXPECT_EQ(m.Label4.caption, c.cantan ? texto::cantan_a[c.cantan] : texto::salir_x_mala);

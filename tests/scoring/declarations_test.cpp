@@ -4,7 +4,7 @@
 
 #include "scoring/declarations.h"
 #include "support/players_table.h"
-#include "support/recording_table.h"
+#include "support/scoring_table.h"
 
 using namespace quimbel;
 using prueba::dar_manos;
@@ -16,7 +16,6 @@ struct Cantes : prueba::MesaDeTanteo {
     // One pass for the team, the trick it won having brought it to `total`.
     void pasada(Equipo equipo, int total) {
         vistos.clear();
-        m.tanteo_equipo = total;
         if (equipo == Equipo::nosotros) {
             escribir_numero(m.tanteo_nosotros, total);
             cantes_nosotros(m);

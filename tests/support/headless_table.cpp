@@ -12,7 +12,7 @@ void vaciar_manos(Mesa& m) {
         }
 }
 
-void dar_mano(Mesa& m, int asiento, std::initializer_list<int> codigos) {
+void dar_mano(Mesa& m, int asiento, const std::vector<int>& codigos) {
     for (int i = 1; i <= 10; ++i) {
         m.manos[asiento][i].visible = false;
         if (asiento < 4) m.tapas[asiento][i].visible = false;

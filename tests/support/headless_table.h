@@ -2,7 +2,7 @@
 // to lay a situation on it by hand.
 #pragma once
 
-#include <initializer_list>
+#include <vector>
 
 #include "core/headless_platform.h"
 #include "core/random_source.h"
@@ -10,9 +10,30 @@
 
 namespace quimbel::prueba {
 
+// A headless platform that also keeps the notices the game sends, in order:
+// the cards put on the table, the announcement pictures, the tricks evaluated.
+class PlataformaQueAnota : public PlataformaSinPantalla {
+  public:
+    struct Puesta {
+        int asiento;
+        int codigo;
+    };
+    struct Baza {
+        int asiento;
+        Equipo equipo;
+    };
+    void carta_puesta(int asiento, int codigo) override { puestas.push_back({asiento, codigo}); }
+    void anuncio_mostrado(Anuncio a) override { anuncios.push_back(a); }
+    void baza_evaluada(int asiento, Equipo equipo) override { bazas.push_back({asiento, equipo}); }
+
+    std::vector<Puesta> puestas;
+    std::vector<Anuncio> anuncios;
+    std::vector<Baza> bazas;
+};
+
 struct MesaDePrueba {
     explicit MesaDePrueba(std::uint64_t semilla = 0) : azar(semilla), m(plataforma, azar) {}
-    PlataformaSinPantalla plataforma;
+    PlataformaQueAnota plataforma;
     AzarGuionado azar;
     Mesa m;
 };
@@ -20,7 +41,7 @@ struct MesaDePrueba {
 // Give `asiento` exactly these codes in slots 1, 2 ... (the rest empty), as
 // the deal would: visible faces, backs for a computer seat, the suit arrays
 // and the suit-number array.
-void dar_mano(Mesa& m, int asiento, std::initializer_list<int> codigos);
+void dar_mano(Mesa& m, int asiento, const std::vector<int>& codigos);
 // Empty all four hands.
 void vaciar_manos(Mesa& m);
 // Put `codigo` on the trick table for `asiento`, as a played card reads there.

@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <string_view>
 #include <vector>
 
@@ -32,17 +31,6 @@ class AzarContado final : public FuenteAzar {
     std::size_t siguiente = 0;
     int sorteos = 0;
     int resiembras = 0;
-};
-
-struct CartaPuesta {
-    int asiento;
-    int codigo;
-};
-
-class PlataformaDeCartas final : public PlataformaSinPantalla {
-  public:
-    void carta_puesta(int asiento, int codigo) override { puestas.push_back({asiento, codigo}); }
-    std::vector<CartaPuesta> puestas;
 };
 
 // Cards written short for tables of situations: the rank (2 4 5 6 7 S C R 3 A)
@@ -100,7 +88,7 @@ struct Situacion {
 };
 
 struct MesaDeJugadores : ::testing::Test {
-    PlataformaDeCartas plataforma;
+    PlataformaQueAnota plataforma;
     AzarContado azar;
     Mesa m{plataforma, azar};
 
@@ -111,7 +99,7 @@ struct MesaDeJugadores : ::testing::Test {
         m.turno_mano = derecha;
     }
 
-    void mano(int asiento, std::initializer_list<int> codigos) { dar_mano(m, asiento, codigos); }
+    void mano(int asiento, const std::vector<int>& codigos) { dar_mano(m, asiento, codigos); }
     // The Cuatro of `palo` turned up.
     void pinta(int palo) { poner_pinta(m, codigo_de(palo, 2)); }
     // `asiento` leads the trick with `codigo`.
@@ -129,7 +117,6 @@ struct MesaDeJugadores : ::testing::Test {
     }
     // The card `asiento` put down, 0 while it has not played.
     int jugada(int asiento) const { return m.tag[asiento]; }
-    int cartas_puestas() const { return static_cast<int>(plataforma.puestas.size()); }
 
     void jugar(const Situacion& s) {
         SCOPED_TRACE(s.que);

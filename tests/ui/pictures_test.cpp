@@ -77,8 +77,9 @@ int diferencia(const QImage& a, const QImage& b) {
 TEST(Dibujos, LasCuarentaCartasSeDistinguenPorPaloYNumero) {
     std::vector<QImage> caras;
     for (int n = 1; n <= 40; ++n) caras.push_back(carta(n).toImage());
-    for (int i = 0; i < 40; ++i)
-        for (int j = i + 1; j < 40; ++j) EXPECT_NE(caras[i], caras[j]) << i + 1 << " " << j + 1;
+    for (std::size_t i = 0; i < 40; ++i)
+        for (std::size_t j = i + 1; j < 40; ++j)
+            EXPECT_NE(caras[i], caras[j]) << i + 1 << " " << j + 1;
 
     const QRgb color_del_palo[] = {paleta::amarillo, paleta::rojo, paleta::azul, paleta::verde};
     for (int n = 1; n <= 40; ++n) {
@@ -89,7 +90,8 @@ TEST(Dibujos, LasCuarentaCartasSeDistinguenPorPaloYNumero) {
         // three times on bastos.
         int roturas = 0;
         for (int x = 18, en_hueco = 0; x < 60 - 18; ++x) {
-            const bool blanco = distancia(caras[n - 1].pixel(x, 3), paleta::blanco) < 60;
+            const bool blanco =
+                distancia(caras[static_cast<std::size_t>(n - 1)].pixel(x, 3), paleta::blanco) < 60;
             roturas += blanco && !en_hueco;
             en_hueco = blanco;
         }

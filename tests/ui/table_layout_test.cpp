@@ -4,81 +4,19 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <array>
-#include <cmath>
-#include <vector>
 
 #include "core/cards.h"
 #include "table_window_support.h"
 #include "ui/table_style.h"
+#include "ui/layout.h"
 
 using namespace quimbel;
 using namespace quimbel::prueba;
 
 namespace {
 
-struct Lugar {
-    QString nombre;
-    int left, top, width, height; // twips
-};
-
 QString en(const char* nombre, int i) {
     return QStringLiteral("%1(%2)").arg(nombre).arg(i);
-}
-
-// Every element that is drawn, where the table puts it.
-std::vector<Lugar> lugares() {
-    std::vector<Lugar> l = {
-        {"Shape1", 2100, 75, 7860, 7545},      {"Shape2", 3405, 1320, 5250, 5055},
-        {"Shape3(0)", 5625, 1680, 840, 1155},  {"Shape3(1)", 5610, 4260, 840, 1155},
-        {"Shape3(2)", 7395, 2977, 840, 1155},  {"Shape3(3)", 3840, 2992, 840, 1155},
-        {"Shape5", 2580, 7695, 6960, 540},     {"Shape6", 60, 105, 1995, 1245},
-        {"Shape4", 10365, 90, 1185, 1665},     {"Label9(0)", 90, 210, 1095, 270},
-        {"Label9(1)", 1185, 210, 840, 270},    {"Label9(2)", 90, 480, 1095, 270},
-        {"Label9(3)", 1185, 480, 840, 270},    {"tanteo_nosotros", 90, 810, 450, 390},
-        {"tanteo_ellos", 670, 810, 450, 390},  {"juegos_nosotros", 1250, 810, 315, 390},
-        {"juegos_ellos", 1695, 810, 315, 390}, {"Label2", 10590, 150, 720, 255},
-        {"pinta", 10500, 465, 900, 1215},      {"norte", 5580, 1635, 930, 1245},
-        {"sur", 5580, 4230, 900, 1215},        {"oeste", 7365, 2947, 900, 1215},
-        {"este", 3795, 2947, 930, 1245},       {"mano1", 9645, 5280, 1170, 1425},
-        {"mano2", 8745, -195, 1170, 1425},     {"mano3", 2160, -195, 1170, 1425},
-        {"mano4", 1245, 5280, 1170, 1425},     {"barajar", 2655, 7770, 1605, 405},
-        {"jugando", 4385, 7770, 1605, 405},    {"recoger", 6115, 7770, 1605, 405},
-        {"Command2", 7845, 7770, 1605, 405},   {"ordenamelas", 5250, 7110, 1605, 405},
-        {"Label1(0)", 45, 8250, 2250, 330},    {"Label1(1)", 8835, 8265, 3045, 330},
-    };
-    const int yo_l[] = {1620, 2505, 3390, 4275, 5160, 6045, 6930, 7815, 8700, 9585};
-    const int yo_t[] = {6765, 6315, 6135, 5880, 5730, 5730, 5880, 6135, 6315, 6765};
-    const int ar_l[] = {3390, 3870, 4365, 4845, 5340, 5820, 6315, 6795, 7290, 7770};
-    const int tar_l[] = {3390, 3877, 4364, 4851, 5338, 5825, 6312, 6799, 7286, 7770};
-    const int de_t[] = {1260, 1665, 2070, 2460, 2865, 3270, 3675, 4080, 4470, 4875};
-    const int tde_t[] = {1260, 1662, 2064, 2466, 2868, 3270, 3672, 4074, 4476, 4875};
-    const int iz_t[] = {1245, 1650, 2055, 2445, 2850, 3255, 3660, 4065, 4470, 4875};
-    const int tiz_t[] = {1245, 1649, 2053, 2457, 2861, 3265, 3669, 4073, 4477, 4875};
-    for (int i = 0; i < 10; ++i) {
-        l.push_back({en("yo", i + 1), yo_l[i], yo_t[i], 900, 1215});
-        l.push_back({en("arriba", i + 1), ar_l[i], 165, 900, 1215});
-        l.push_back({en("tapa_ar", i + 1), tar_l[i], 165, 900, 1215});
-        l.push_back({en("derecha", i + 1), 8730, de_t[i], 900, 1215});
-        l.push_back({en("tapa_de", i + 1), 8730, tde_t[i], 900, 1215});
-        l.push_back({en("izquierda", i + 1), 2415, iz_t[i], 900, 1215});
-        l.push_back({en("tapa_iz", i + 1), 2415, tiz_t[i], 900, 1215});
-    }
-    const char* banderas[] = {"ganjuego", "perjuego", "ganpartida", "perpartida"};
-    for (int i = 0; i < 4; ++i) l.push_back({banderas[i], 3750, 270 + 1280 * i, 4500, 3000});
-    // Each seat's bubbles share one place (left, top); its "LAS 40" has its own.
-    const std::pair<const char*, std::array<int, 4>> asientos[] = {
-        {"de", {6750, 2700, 6705, 2490}},
-        {"iz", {2160, 2790, 2115, 2580}},
-        {"ar", {4905, 90, 4860, -120}},
-        {"ab", {6930, 5265, 6945, 4860}}};
-    for (const auto& [prefijo, a] : asientos) {
-        for (const char* resto :
-             {"tutecab", "tuterey", "20oros", "20copas", "20espadas", "20bastos"})
-            l.push_back({QString(prefijo) + resto, a[0], a[1], 3120, 2025});
-        l.push_back({QString(prefijo) + "40", a[2], a[3], 3210, 2445});
-    }
-    return l;
 }
 
 // A widget's place among its siblings: the higher, the nearer the front.
@@ -99,12 +37,12 @@ TEST(VentanaMesa, CadaElementoEstaEnSuSitioYEnSuCapa) {
     EXPECT_EQ(t.ventana.minimumSize(), t.ventana.maximumSize()); // fixed
     EXPECT_EQ(t.ventana.palette().color(QPalette::Window), QColor(0, 64, 64));
     EXPECT_FALSE(t.ventana.windowIcon().isNull());
-    auto px = [](int twips) { return static_cast<int>(std::lround(twips / 15.0)); };
-    for (const Lugar& l : lugares()) {
-        QWidget* w = t.hijo(l.nombre);
-        ASSERT_NE(w, nullptr) << l.nombre.toStdString();
-        EXPECT_EQ(w->geometry(), QRect(px(l.left), px(l.top), px(l.width), px(l.height)))
-            << l.nombre.toStdString();
+    // The cards where the layout puts them (ui/layout.h holds every place).
+    namespace d = disposicion;
+    for (int asiento = derecha; asiento <= yo; ++asiento) {
+        EXPECT_EQ(t.e().centro[asiento]->geometry(), d::en_pixeles(d::centro[asiento]));
+        for (int i = 1; i <= 10; ++i)
+            EXPECT_EQ(t.e().manos[asiento][i]->geometry(), d::en_pixeles(d::mano(asiento, i)));
     }
     // The scoreboard's line, from (90, 705) to (2010, 705).
     EXPECT_EQ(t.hijo("Line1")->geometry(), QRect(6, 47, 129, 1));

@@ -14,9 +14,9 @@ TEST(Medida, DISABLED_CpuDeLasPausasReales) {
     quimbel::PlataformaQt& p = t.ventana.plataforma();
     auto medir = [](const char* que, auto pausa) {
         auto cpu = [] {
-            timespec t{};
-            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-            return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
+            timespec ahora{};
+            clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &ahora);
+            return static_cast<double>(ahora.tv_sec) + static_cast<double>(ahora.tv_nsec) * 1e-9;
         };
         const auto reloj0 = std::chrono::steady_clock::now();
         const double cpu0 = cpu();

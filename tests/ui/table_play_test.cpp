@@ -130,7 +130,8 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
     // one card in every round of four, at the human's place after the leader.
     ASSERT_EQ(en_mano.size(), 40u);
     const int puesto = (yo - t.m().quien_sale + 4) % 4;
-    for (int i = 0; i < 40; ++i) EXPECT_EQ(en_mano[i], (i + 3 - puesto) / 4) << i;
+    for (int i = 0; i < 40; ++i)
+        EXPECT_EQ(en_mano[static_cast<std::size_t>(i)], (i + 3 - puesto) / 4) << i;
     EXPECT_EQ(t.controles(), "ordenamelas Command2");
     EXPECT_TRUE(t.se_ve(t.e().Label2) && t.se_ve(t.e().Shape4));
     coincide_con_la_mesa(t);
@@ -178,7 +179,8 @@ TEST(PartidaEnVentana, UnaManoEnteraAClicks) {
             EXPECT_FALSE(caja.intersects(t.hijo(nombre)->geometry())) << nombre.toStdString();
     // Only SALIR acts while a handler waits; before a (modal) message box the
     // refused hand still shows as it was.
-    EXPECT_EQ(en_pausa, std::vector<std::string>(mensajes.textos.size(), "yo Command2"));
+    EXPECT_EQ(en_pausa, std::vector<std::string>(static_cast<std::size_t>(mensajes.textos.size()),
+                                                 "yo Command2"));
     EXPECT_EQ(t.salidas, 0);
     // The end of the deal showed its banner.
     EXPECT_TRUE(anuncios.contains(QRegularExpression("(gan|per)(juego|partida) ")))

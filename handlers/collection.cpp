@@ -1,6 +1,4 @@
-#include "core/collection.h"
-
-#include <charconv>
+#include "handlers/collection.h"
 
 #include "core/platform.h"
 #include "core/texts.h"
@@ -10,6 +8,7 @@
 namespace quimbel {
 
 void recoger_Click(Mesa& m) {
+    assert(m.recoger.enabled);
     // During the tenth collection this reads 11, which the scoring takes as
     // the end of the deal.
     ++m.baza_numero;
@@ -18,13 +17,12 @@ void recoger_Click(Mesa& m) {
     m.recoger.enabled = false;
 
     decidir_baza(m);
+    assert(es_asiento(m.gana_baza));
     m.plataforma->baza_evaluada(m.gana_baza, m.equipo_gana);
     tantear_baza(m);
 
     m.Label4.caption = texto_equipo(m.equipo_gana);
-    char cifras[8];
-    auto fin = std::to_chars(cifras, cifras + sizeof cifras, m.gana_baza).ptr;
-    m.label7.caption.assign(cifras, fin);
+    escribir_numero(m.label7, m.gana_baza);
 
     // The trick table stays as it is until the next jugando_Click.
     switch (m.gana_baza) {
@@ -33,9 +31,9 @@ void recoger_Click(Mesa& m) {
     case izquierda: m.jugando.caption = texto::sale_izquierda; break;
     default: m.jugando.caption = texto::salgo_yo; break;
     }
-    m.quien_sale = (m.gana_baza >= derecha && m.gana_baza <= izquierda) ? m.gana_baza : yo;
+    m.quien_sale = es_maquina(m.gana_baza) ? m.gana_baza : yo;
 
-    if (m.tute_cantado != SiNo::si && m.baza_numero <= 10)
+    if (m.tute_cantado != SiNo::si && m.baza_numero <= bazas_por_reparto)
         m.jugando.enabled = true;
     else
         m.barajar.enabled = true;

@@ -2,8 +2,8 @@
 // leads next, and the right button is offered afterwards.
 #include <gtest/gtest.h>
 
-#include "core/controls.h"
-#include "support/recording_table.h"
+#include "handlers/controls.h"
+#include "support/scoring_table.h"
 
 using namespace quimbel;
 using prueba::dar_mano;
@@ -16,7 +16,7 @@ struct Recoger : prueba::MesaDeTanteo {
     // derecha led copas and `ganador` put down the As, the others low copas.
     void baza_de(int ganador) {
         m.recoger.enabled = true;
-        for (int i = 1; i <= 10; ++i) m.manos[yo][i].enabled = false;
+        for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = false;
         m.quien_sale = derecha;
         en_mesa({11, 12, 13, 14});
         prueba::poner_en_mesa(m, ganador, 20);
@@ -49,9 +49,7 @@ TEST_F(Recoger, TheWinnerIsNamedAndLeadsTheNextTrick) {
             EXPECT_FALSE(m.centro[k].visible);
             EXPECT_NE(m.tag[k], 0);
         }
-        EXPECT_TRUE(m.jugando.activo());
-        EXPECT_FALSE(m.recoger.enabled);
-        EXPECT_FALSE(m.barajar.enabled);
+        EXPECT_TRUE(m.jugando.activo() && !m.recoger.enabled && !m.barajar.enabled);
     }
 }
 

@@ -8,11 +8,13 @@
 namespace quimbel {
 
 enum class Control { barajar, ordenamelas, jugando, recoger, Command2 };
+inline constexpr int num_controles = 5;
 
 const Boton& boton(const Mesa& m, Control c);
 // Run the button's handler; false (and nothing ran) when it cannot act.
 bool pulsar(Mesa& m, Control c);
-// Run yo_Click(indice); false when yo(indice) is hidden or disabled.
-bool pulsar_carta(Mesa& m, int indice);
+// Run yo_Click(ranura); false when yo(ranura) is hidden or disabled, or
+// there is no such slot.
+bool pulsar_carta(Mesa& m, int ranura);
 
 } // namespace quimbel

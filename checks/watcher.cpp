@@ -1,9 +1,30 @@
-#include "tools/watcher.h"
+#include "checks/watcher.h"
 
-namespace quimbel::sim {
+#include <algorithm>
+
+#include "scoring/points.h"
+
+namespace quimbel::revision {
+
+void Vigia::nuevo_reparto() {
+    std::fill(std::begin(jugadas), std::end(jugadas), false);
+    std::fill(std::begin(destapado), std::end(destapado), false);
+    cantes = 0;
+    hubo_reparto = true;
+}
+
+void Vigia::nueva_orden() {
+    mensajes.clear();
+    puestas.clear();
+    partida_terminada = false;
+    equipo_juego = Equipo::ninguno;
+    suma_juego = 0;
+    equipo_tute = Equipo::ninguno;
+    fallo.clear();
+}
 
 void Vigia::carta_puesta(int asiento, int codigo) {
-    if (codigo < 1 || codigo > 40) {
+    if (!es_codigo(codigo)) {
         anotar("card code " + std::to_string(codigo) + " put on the table");
         return;
     }
@@ -21,12 +42,12 @@ void Vigia::anuncio_mostrado(Anuncio a) {
             return;
         }
         if (a == anuncio_40(asiento)) {
-            cantes += 40;
+            cantes += puntos_cuarenta;
             return;
         }
         for (int palo = oros; palo <= bastos; ++palo)
             if (a == anuncio_20(asiento, palo)) {
-                cantes += 20;
+                cantes += puntos_veinte;
                 return;
             }
     }
@@ -35,17 +56,18 @@ void Vigia::anuncio_mostrado(Anuncio a) {
         return;
     }
     // The end of a deal: the totals are final when its banner shows.
-    int nosotros = valor_numerico(m_.tanteo_nosotros.caption);
-    int ellos = valor_numerico(m_.tanteo_ellos.caption);
-    if (nosotros + ellos != 130 + cantes)
+    const int nosotros = valor_numerico(m_.tanteo_nosotros.caption);
+    const int ellos = valor_numerico(m_.tanteo_ellos.caption);
+    if (nosotros + ellos != puntos_por_reparto + cantes)
         anotar("the deal ended " + std::to_string(nosotros) + " to " + std::to_string(ellos) +
-               ", not 130 plus the " + std::to_string(cantes) + " declared");
-    bool ganamos = a == Anuncio::ganjuego;
+               ", not " + std::to_string(puntos_por_reparto) + " plus the " +
+               std::to_string(cantes) + " declared");
+    const bool ganamos = a == Anuncio::ganjuego;
     if ((ganamos && nosotros < ellos) || (!ganamos && ellos < nosotros))
         anotar(std::string("the banner ") + std::string(nombre_anuncio(a)) + " follows " +
                std::to_string(nosotros) + " to " + std::to_string(ellos));
     equipo_juego = ganamos ? Equipo::nosotros : Equipo::ellos;
-    suma_juego = (ganamos ? nosotros : ellos) > 100 ? 2 : 1;
+    suma_juego = (ganamos ? nosotros : ellos) > puntos_para_dos_juegos ? 2 : 1;
 }
 
 void Vigia::pausa() {
@@ -54,9 +76,9 @@ void Vigia::pausa() {
     if (m_.ordenamelas.activo()) usable = "ordenamelas";
     if (m_.jugando.activo()) usable = "jugando";
     if (m_.recoger.activo()) usable = "recoger";
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= cartas_por_mano; ++i)
         if (m_.manos[yo][i].visible && m_.manos[yo][i].enabled) usable = "a card of the human";
     if (usable) anotar(std::string(usable) + " could act during a pause");
 }
 
-} // namespace quimbel::sim
+} // namespace quimbel::revision

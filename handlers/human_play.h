@@ -6,10 +6,9 @@
 
 namespace quimbel {
 
-void yo_Click(Mesa& m, int index);
-void revisar_jugada(Mesa& m);
-// revisar_oros_derecha ... revisar_bastos_izquierda: led suit, leader seat 1..3.
-void revisar(Mesa& m, int palo_salida, int lider);
+// The click on yo(ranura), a card in his hand (see pulsar_carta).
+void yo_Click(Mesa& m, int ranura);
+// Clear the human's card now on the table from his suit arrays.
 void quitar_carta_yo(Mesa& m);
 
 } // namespace quimbel

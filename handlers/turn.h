@@ -7,6 +7,7 @@ namespace quimbel {
 
 void jugando_Click(Mesa& m);
 void habilitar_mis_cartas(Mesa& m);
+// Count the suit led in this trick among the deal's leads.
 void contar_salida(Mesa& m);
 void Command2_Click(Mesa& m);
 

@@ -1,5 +1,4 @@
-// A headless table whose platform also keeps the notices the game sends: the
-// announcement pictures shown and the tricks evaluated, in order.
+// A deal laid by hand at its fifth trick, for the scoring and the collection.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -8,27 +7,10 @@
 #include <string>
 #include <vector>
 
-#include "core/headless_platform.h"
-#include "core/random_source.h"
-#include "core/table.h"
 #include "core/texts.h"
 #include "support/headless_table.h"
 
 namespace quimbel::prueba {
-
-struct BazaEvaluada {
-    int asiento;
-    Equipo equipo;
-};
-
-class PlataformaQueAnota : public PlataformaSinPantalla {
-  public:
-    void anuncio_mostrado(Anuncio a) override { anuncios.push_back(a); }
-    void baza_evaluada(int asiento, Equipo equipo) override { bazas.push_back({asiento, equipo}); }
-
-    std::vector<Anuncio> anuncios;
-    std::vector<BazaEvaluada> bazas;
-};
 
 // The names of the pictures shown, "de40 ab20copas", for readable failures.
 inline std::string nombres(const std::vector<Anuncio>& anuncios) {
@@ -37,17 +19,10 @@ inline std::string nombres(const std::vector<Anuncio>& anuncios) {
     return s;
 }
 
-struct MesaQueAnota {
-    explicit MesaQueAnota(std::uint64_t semilla = 0) : azar(semilla), m(plataforma, azar) {}
-    PlataformaQueAnota plataforma;
-    AzarGuionado azar;
-    Mesa m;
-};
-
 // A deal at its fifth trick, laid by hand: every score "0", espadas trumps,
 // the human still holding cards, and no button but SALIR able to act.
 struct MesaDeTanteo : ::testing::Test {
-    MesaQueAnota t;
+    MesaDePrueba t;
     Mesa& m = t.m;
     std::vector<Anuncio>& vistos = t.plataforma.anuncios;
 
@@ -83,8 +58,9 @@ struct MesaDeTanteo : ::testing::Test {
         m.baza_numero = 11;
     }
     // derecha, arriba, izquierda and yo's cards on the table.
-    void en_mesa(std::array<int, 4> codigos) {
-        for (int k = 1; k <= 4; ++k) poner_en_mesa(m, k, codigos[k - 1]);
+    void en_mesa(std::array<int, num_asientos> codigos) {
+        int k = derecha;
+        for (int codigo : codigos) poner_en_mesa(m, k++, codigo);
     }
 };
 

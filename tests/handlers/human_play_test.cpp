@@ -4,14 +4,14 @@
 
 #include <algorithm>
 #include <set>
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "core/turn.h"
+#include "checks/snapshot.h"
+#include "handlers/controls.h"
+#include "handlers/turn.h"
 #include "support/players_table.h"
-#include "table_checks.h"
 
 using namespace quimbel;
 using namespace quimbel::prueba;
@@ -45,13 +45,7 @@ void poner(Mesa& m, const Caso& c) {
     int asiento = c.lider;
     for (int codigo : c.mesa) poner_en_mesa(m, asiento++, codigo);
     if (!c.mesa.empty()) m.la_salida = palo_de_codigo(c.mesa[0]);
-    int i = 1;
-    for (int codigo : c.mano) {
-        m.manos[yo][i] = Imagen{naipe_de_codigo(codigo), codigo, true, false};
-        m.palos[yo][i] = palo_de_codigo(codigo);
-        m.cartas[yo][m.palos[yo][i]][i] = codigo;
-        ++i;
-    }
+    dar_mano(m, yo, c.mano);
     auto usada = [&c](int k) {
         return k == c.pinta || std::ranges::count(c.mesa, k) || std::ranges::count(c.mano, k);
     };
@@ -63,40 +57,24 @@ void poner(Mesa& m, const Caso& c) {
     habilitar_mis_cartas(m);
 }
 
-// What a click could touch, but the human's row of the trick table.
-std::string foto(const Mesa& m) {
-    std::ostringstream s;
-    auto anotar = [&s](const auto&... v) { ((s << v << ' '), ...); };
-    for (int asiento = derecha; asiento <= yo; ++asiento) {
-        for (int i = 1; i <= 10; ++i) {
-            const Imagen& c = m.manos[asiento][i];
-            anotar(c.dibujo, c.tag, c.visible, c.enabled, m.palos[asiento][i]);
-            for (int palo = oros; palo <= bastos; ++palo) anotar(m.cartas[asiento][palo][i]);
-        }
-        anotar(m.centro[asiento].dibujo, m.centro[asiento].visible, m.salidas[asiento]);
-        if (asiento != yo) anotar(m.palo[asiento], m.valor[asiento], m.tag[asiento]);
-    }
-    for (const Boton* b : {&m.barajar, &m.jugando, &m.recoger, &m.ordenamelas, &m.Command2})
-        anotar(b->caption, b->visible, b->enabled);
-    anotar(m.la_salida, m.Label3.caption);
-    return s.str();
-}
-
 // Click the human's card `codigo`: the message it got, or `acepta`. A refused
 // click leaves everything as it was but the human's row of the trick table.
 std::string probar(const Caso& c, int codigo) {
-    MesaJugada t;
-    poner(t.m, c);
-    const std::string antes = foto(t.m);
-    const int ranura = ranura_yo(t.m, codigo);
-    EXPECT_TRUE(ranura != 0 && pulsar_carta(t.m, ranura)) << "the human holds no " << codigo;
-    EXPECT_EQ(t.m.tag[yo], codigo) << "row 4 holds the card clicked";
-    const auto& mensajes = t.plataforma.mensajes;
-    EXPECT_EQ(t.m.carta_rechazada, mensajes.empty() ? 0 : 1);
+    PlataformaQueAnota plataforma;
+    AzarContado azar;
+    Mesa m(plataforma, azar);
+    poner(m, c);
+    const revision::Foto antes = revision::fotografiar(m, true);
+    const auto ranura = std::ranges::find(c.mano, codigo) - c.mano.begin() + 1;
+    EXPECT_TRUE(pulsar_carta(m, static_cast<int>(ranura))) << "the human holds no " << codigo;
+    EXPECT_EQ(m.tag[yo], codigo) << "row 4 holds the card clicked";
+    const auto& mensajes = plataforma.mensajes;
+    EXPECT_EQ(m.carta_rechazada, mensajes.empty() ? 0 : 1);
     if (mensajes.empty()) return acepta;
     EXPECT_EQ(mensajes.size(), 1u) << "one message per click";
-    EXPECT_EQ(foto(t.m), antes) << "a refused click";
-    EXPECT_TRUE(t.plataforma.puestas.empty() && t.plataforma.pausas_cortas == 0);
+    EXPECT_EQ(revision::diferencias(antes, revision::fotografiar(m, true)), "")
+        << "a refused click";
+    EXPECT_TRUE(plataforma.puestas.empty() && plataforma.pausas_cortas == 0);
     return mensajes.front();
 }
 
@@ -112,9 +90,9 @@ std::vector<Caso> casos() {
         {"third, the partner winning: still he must go over", cinco(oros), arriba,
          {sota(copas), dos(copas)}, {rey(copas), cuatro(copas)},
          {{cuatro(copas), subir[copas]}, {rey(copas), acepta}}},
-        {"trumped: any card of the led suit", dos(oros), derecha,
-         {caballo(espadas), cinco(oros), sota(espadas)}, {dos(espadas), as_de(oros), cinco(copas)},
-         {{dos(espadas), acepta}, {as_de(oros), echar[espadas]}, {cinco(copas), echar[espadas]}}},
+        {"trumped: any card of the led suit, though he could beat it", dos(oros), derecha,
+         {caballo(espadas), cinco(oros), sota(espadas)}, {dos(espadas), rey(espadas), as_de(oros)},
+         {{dos(espadas), acepta}, {as_de(oros), echar[espadas]}}},
         {"trump led", cinco(oros), derecha, {sota(oros), cuatro(oros), caballo(oros)},
          {rey(oros), dos(oros), cinco(copas)},
          {{dos(oros), subir[oros]}, {cinco(copas), echar[oros]}, {rey(oros), acepta}}},

@@ -1,10 +1,10 @@
-#include "core/controls.h"
+#include "handlers/controls.h"
 
-#include "core/collection.h"
 #include "core/deal.h"
 #include "core/grouping.h"
-#include "core/human_play.h"
-#include "core/turn.h"
+#include "handlers/collection.h"
+#include "handlers/human_play.h"
+#include "handlers/turn.h"
 
 namespace quimbel {
 
@@ -14,8 +14,9 @@ const Boton& boton(const Mesa& m, Control c) {
     case Control::ordenamelas: return m.ordenamelas;
     case Control::jugando: return m.jugando;
     case Control::recoger: return m.recoger;
-    case Control::Command2: break;
+    case Control::Command2: return m.Command2;
     }
+    assert(false && "not a control");
     return m.Command2;
 }
 
@@ -31,12 +32,12 @@ bool pulsar(Mesa& m, Control c) {
     return true;
 }
 
-bool pulsar_carta(Mesa& m, int indice) {
-    if (indice < 1 || indice > 10) return false;
-    const Imagen& carta = m.manos[yo][indice];
+bool pulsar_carta(Mesa& m, int ranura) {
+    if (!es_ranura(ranura)) return false;
+    const Imagen& carta = m.manos[yo][ranura];
     // A played card is hidden; the hand is disabled whenever the human is not to play.
     if (!carta.visible || !carta.enabled) return false;
-    yo_Click(m, indice);
+    yo_Click(m, ranura);
     return true;
 }
 

@@ -1,0 +1,91 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "checks/snapshot.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace quimbel::revision {
+
+namespace {
+
+bool misma_imagen(const Imagen& a, const Imagen& b) {
+    return a.dibujo == b.dibujo && a.tag == b.tag && a.visible == b.visible &&
+           a.enabled == b.enabled;
+}
+
+template <std::size_t N> bool mismas_imagenes(const Imagen (&a)[N], const Imagen (&b)[N]) {
+    return std::equal(std::begin(a), std::end(a), std::begin(b), misma_imagen);
+}
+
+template <typename T> bool mismos_bytes(const T& a, const T& b) {
+    return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+void anotar(std::string& lista, const char* parte) {
+    if (!lista.empty()) lista += ", ";
+    lista += parte;
+}
+
+} // namespace
+
+Foto fotografiar(const Mesa& m, bool sin_fila4) {
+    Foto f{};
+    std::memcpy(f.manos, m.manos, sizeof f.manos);
+    std::memcpy(f.tapas, m.tapas, sizeof f.tapas);
+    std::memcpy(f.centro, m.centro, sizeof f.centro);
+    f.pinta = m.pinta;
+    std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
+    std::memcpy(f.palos, m.palos, sizeof f.palos);
+    const int numeros[] = {m.quien_sale, m.turno_mano, m.baza_numero,     m.gana_baza,
+                           m.la_salida,  m.la_pinta,   m.ultima_nosotros, int(m.tute_cantado)};
+    std::memcpy(f.numeros, numeros, sizeof f.numeros);
+    std::memcpy(f.cantado, m.cantado, sizeof f.cantado);
+    std::memcpy(f.salidas, m.salidas, sizeof f.salidas);
+    for (int k = derecha; k <= (sin_fila4 ? izquierda : yo); ++k) {
+        f.fila[k][0] = m.palo[k];
+        f.fila[k][1] = m.valor[k];
+        f.fila[k][2] = m.tag[k];
+    }
+    bool* marca = std::copy(std::begin(m.mano_marcador), std::end(m.mano_marcador), f.marcas);
+    marca = std::copy(std::begin(m.anuncios), std::end(m.anuncios), marca);
+    *marca++ = m.label2_visible;
+    *marca = m.shape4_visible;
+    const Boton* botones[] = {&m.barajar, &m.jugando, &m.recoger, &m.Command2, &m.ordenamelas};
+    std::string* texto = f.textos;
+    for (int b = 0; b < num_controles; ++b) {
+        *texto++ = botones[b]->caption;
+        f.botones[b][0] = botones[b]->visible;
+        f.botones[b][1] = botones[b]->enabled;
+    }
+    for (const Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros,
+                              &m.juegos_ellos, &m.Label4, &m.label7, &m.Label3})
+        *texto++ = e->caption;
+    return f;
+}
+
+std::string diferencias(const Foto& a, const Foto& b) {
+    std::string lista;
+    bool manos = true;
+    for (int s = 0; s <= yo; ++s) manos = manos && mismas_imagenes(a.manos[s], b.manos[s]);
+    if (!manos) anotar(lista, "hand images");
+    bool tapas = true;
+    for (int s = 0; s <= izquierda; ++s) tapas = tapas && mismas_imagenes(a.tapas[s], b.tapas[s]);
+    if (!tapas) anotar(lista, "card backs");
+    if (!mismas_imagenes(a.centro, b.centro)) anotar(lista, "centre images");
+    if (!misma_imagen(a.pinta, b.pinta)) anotar(lista, "trump image");
+    if (!mismos_bytes(a.cartas, b.cartas)) anotar(lista, "suit arrays");
+    if (!mismos_bytes(a.palos, b.palos)) anotar(lista, "suit-number arrays");
+    if (!mismos_bytes(a.numeros, b.numeros))
+        anotar(lista, "quien_sale/turno_mano/baza_numero/gana_baza/la_salida/la_pinta/"
+                      "ultima_nosotros/tute_cantado");
+    if (!mismos_bytes(a.cantado, b.cantado)) anotar(lista, "declaration flags");
+    if (!mismos_bytes(a.salidas, b.salidas)) anotar(lista, "led-suit counters");
+    if (!mismos_bytes(a.fila, b.fila)) anotar(lista, "trick table");
+    if (!mismos_bytes(a.marcas, b.marcas)) anotar(lista, "markers and announcement pictures");
+    if (!mismos_bytes(a.botones, b.botones)) anotar(lista, "buttons");
+    if (!std::equal(std::begin(a.textos), std::end(a.textos), std::begin(b.textos)))
+        anotar(lista, "captions");
+    return lista;
+}
+
+} // namespace quimbel::revision

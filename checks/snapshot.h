@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Everything of the table that a person, or the next handler, could tell
+// apart, taken at one moment, so that a command that must change nothing can
+// be shown to have changed nothing.
+#pragma once
+
+#include <string>
+
+#include "handlers/controls.h"
+
+namespace quimbel::revision {
+
+// The shared scratch of the routines is left out: no later routine reads it.
+struct Foto {
+    Imagen manos[por_asiento][por_ranura];
+    Imagen tapas[izquierda + 1][por_ranura];
+    Imagen centro[por_asiento];
+    Imagen pinta;
+    int cartas[por_asiento][por_palo][por_ranura];
+    int palos[por_asiento][por_ranura];
+    int numeros[8]; // quien_sale, turno_mano, baza_numero, gana_baza, la_salida, la_pinta,
+                    // ultima_nosotros, tute_cantado
+    int cantado[por_asiento][por_palo];
+    int salidas[por_palo];
+    int fila[por_asiento][3]; // the trick table: palo, valor, tag of each seat
+    bool marcas[por_asiento + num_anuncios + 2];
+    std::string textos[12]; // captions of the buttons, the score labels and the hidden labels
+    bool botones[num_controles][2]; // visible, enabled
+};
+
+// With sin_fila4 the human's row of the trick table is left out, since a
+// refused card stays written there.
+Foto fotografiar(const Mesa& m, bool sin_fila4 = false);
+// The names of the parts that differ ("hand images, buttons"), or empty.
+std::string diferencias(const Foto& antes, const Foto& despues);
+
+} // namespace quimbel::revision

@@ -1,0 +1,29 @@
+// What must hold on the table after every command, whatever the user did.
+// Each check returns what is wrong, or an empty string.
+#pragma once
+
+#include <string>
+
+#include "core/table.h"
+
+namespace quimbel::revision {
+
+// Every card code 1..40 is in exactly one place: a visible hand image, a
+// shown centre image of the current trick, or collected (put on the table in
+// this deal and no longer shown). `jugadas` marks the codes put on the table
+// since the deal.
+std::string revisar_lugares(const Mesa& m, const bool (&jugadas)[por_carta]);
+
+// Each computer seat's suit arrays hold, at each slot, exactly the code of
+// its visible image there; the human's arrays hold exactly the codes of his
+// visible images; every visible face shows the card of its Tag; a card back
+// covers only a card in hand, and every card of a computer seat is covered
+// unless that seat has declared a tute (`destapado`). The trump suit is the
+// suit of the trump card.
+std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]);
+
+// The buttons and the human's cards are in one of the states of the turn
+// driver: ready to deal, dealt, trick ready, human to play, trick complete.
+std::string revisar_botones(const Mesa& m);
+
+} // namespace quimbel::revision

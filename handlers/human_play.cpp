@@ -1,0 +1,72 @@
+#include "handlers/human_play.h"
+
+#include "core/obligations.h"
+#include "core/platform.h"
+#include "handlers/turn.h"
+#include "players/follow.h"
+
+namespace quimbel {
+
+void yo_Click(Mesa& m, int ranura) {
+    assert(es_ranura(ranura) && m.manos[yo][ranura].visible);
+    m.carta_rechazada = 0;
+
+    Imagen& carta = m.manos[yo][ranura];
+    const Carta partida = separar_carta(carta.tag);
+    m.palo[yo] = partida.palo;
+    m.valor[yo] = partida.rango;
+    m.tag[yo] = carta.tag;
+
+    // A refused card stays in hand and the hand stays clickable; only row 4 of
+    // the trick table keeps it, until the next click writes over it.
+    if (const std::string_view motivo = revisar_jugada(m, carta.tag); !motivo.empty()) {
+        m.plataforma->mensaje(motivo);
+        m.carta_rechazada = 1;
+        return;
+    }
+
+    carta.visible = false;
+    m.centro[yo].dibujo = carta.dibujo;
+    quitar_carta_yo(m);
+    m.centro[yo].visible = true;
+    m.plataforma->carta_puesta(yo, m.tag[yo]);
+    m.registro.anotar(yo, m.tag[yo], ranura);
+
+    escribir_numero(m.Label3, m.quien_sale);
+
+    // Locked before the seats after him pause to put their cards down, so that
+    // no second card can be played into this trick.
+    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = false;
+
+    switch (m.quien_sale) {
+    case derecha: break; // the human played fourth
+    case arriba: seguir(m, derecha); break;
+    case izquierda:
+        seguir(m, derecha);
+        seguir(m, arriba);
+        break;
+    default: // the human led
+        m.la_salida = m.palo[yo];
+        contar_salida(m);
+        seguir(m, derecha);
+        seguir(m, arriba);
+        seguir(m, izquierda);
+        break;
+    }
+
+    m.recoger.enabled = true;
+}
+
+void quitar_carta_yo(Mesa& m) {
+    const int palo = palo_o_bastos(m.palo[yo]);
+    const int codigo = codigo_de(palo, m.valor[yo]);
+    // The arrays are a set of codes once the hand is grouped: search by code.
+    for (int i = 1; i <= cartas_por_mano; ++i) {
+        if (m.cartas[yo][palo][i] == codigo) {
+            m.cartas[yo][palo][i] = 0;
+            break;
+        }
+    }
+}
+
+} // namespace quimbel

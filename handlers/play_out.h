@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Deals played on without a person, through the controls as a user plays
+// them, the human's seat taking the first card in slot order that the
+// obligations accept. The bench, the tests, and anything that plays a table
+// on from a copy of its state start here.
+//
+// `actuar` is the user's hand: actuar(Control) presses a button and
+// actuar(ranura) clicks yo(ranura), each saying whether the control acted.
+// Directo acts on the controls themselves; a test may pass a hand that checks
+// the table around every command.
+#pragma once
+
+#include "handlers/controls.h"
+
+namespace quimbel {
+
+struct Directo {
+    Mesa& m;
+    bool operator()(Control c) const { return pulsar(m, c); }
+    bool operator()(int ranura) const { return pulsar_carta(m, ranura); }
+};
+
+// Whether any of the human's cards can be clicked: he is to play.
+inline bool le_toca_a_yo(const Mesa& m) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (m.manos[yo][i].visible && m.manos[yo][i].enabled) return true;
+    return false;
+}
+
+// The human's policy: his visible cards clicked in slot order until one is
+// accepted (it leaves the hand). The refused ones go through the handler and
+// its message box, as a person's clicks would. The slot played, 0 if none.
+template <class Actuar> int jugar_primera_aceptada(const Mesa& m, Actuar&& actuar) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (m.manos[yo][i].visible && actuar(i) && !m.manos[yo][i].visible) return i;
+    return 0;
+}
+inline int jugar_primera_aceptada(Mesa& m) {
+    return jugar_primera_aceptada(m, Directo{m});
+}
+
+// From anywhere in a deal, the one control the turn driver offers, again and
+// again, until barajar can act: after the tenth trick, a tute, or the end of
+// the match. Each trick collected adds one to `bazas`. What could not act, or
+// nullptr.
+template <class Actuar> const char* terminar_reparto(const Mesa& m, Actuar&& actuar, int& bazas) {
+    while (!m.barajar.activo()) {
+        if (le_toca_a_yo(m)) {
+            if (!jugar_primera_aceptada(m, actuar)) return "no card of the human was accepted";
+        } else if (m.recoger.activo()) {
+            if (!actuar(Control::recoger)) return "recoger could not be pressed";
+            ++bazas;
+        } else if (m.jugando.activo()) {
+            if (!actuar(Control::jugando)) return "jugando could not be pressed";
+        } else if (m.ordenamelas.activo()) {
+            if (!actuar(Control::ordenamelas)) return "ordenamelas could not be pressed";
+        } else {
+            return "no control can act";
+        }
+    }
+    return nullptr;
+}
+
+// One whole deal, from the press of barajar.
+template <class Actuar> const char* jugar_reparto(const Mesa& m, Actuar&& actuar, int& bazas) {
+    if (!actuar(Control::barajar)) return "barajar could not be pressed";
+    return terminar_reparto(m, actuar, bazas);
+}
+inline const char* jugar_reparto(Mesa& m, int& bazas) {
+    return jugar_reparto(m, Directo{m}, bazas);
+}
+
+} // namespace quimbel

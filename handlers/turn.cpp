@@ -1,0 +1,65 @@
+#include "handlers/turn.h"
+
+#include "core/platform.h"
+#include "players/follow.h"
+#include "players/lead.h"
+#include "players/seat_play.h"
+
+namespace quimbel {
+
+namespace {
+
+// A leader that still shows all ten cards has not played in this deal.
+bool mano_entera(const Mesa& m, int asiento) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (!m.manos[asiento][i].visible) return false;
+    return true;
+}
+
+} // namespace
+
+void jugando_Click(Mesa& m) {
+    assert(es_asiento(m.quien_sale) && es_palo(m.la_pinta));
+    // Before any pause: AGRUPAR is gone for this deal and the button cannot be
+    // pressed again while the computer seats put their cards down.
+    m.ordenamelas.visible = false;
+    m.jugando.enabled = false;
+
+    m.centro[arriba].visible = false;
+    m.centro[yo].visible = false;
+    m.centro[izquierda].visible = false;
+    m.centro[derecha].visible = false;
+
+    for (int k = derecha; k <= yo; ++k) {
+        m.palo[k] = 0;  // " "
+        m.valor[k] = 0; // "0"
+        m.tag[k] = 0;   // " "
+    }
+
+    const int lider = m.quien_sale;
+    if (es_maquina(lider)) {
+        // The first trick of the deal opens with an As when the leader has one.
+        m.carta_elegida = SiNo::no;
+        if (mano_entera(m, lider)) echar_as(m, lider);
+        if (m.carta_elegida == SiNo::no) salida(m, lider);
+        m.la_salida = m.palo[lider];
+        contar_salida(m);
+
+        // The seats between the leader and the human.
+        for (int asiento = siguiente_asiento(lider); asiento != yo;
+             asiento = siguiente_asiento(asiento))
+            seguir(m, asiento);
+    }
+    // The human's cards become clickable only after the last computer card.
+    habilitar_mis_cartas(m);
+}
+
+void habilitar_mis_cartas(Mesa& m) {
+    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = true;
+}
+
+void contar_salida(Mesa& m) { ++m.salidas[palo_o_bastos(m.la_salida)]; }
+
+void Command2_Click(Mesa& m) { m.plataforma->terminar(); }
+
+} // namespace quimbel

@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The numbers of the scoring: what each card and the last trick are worth,
+// the declarations, and the games a deal and a match are played for.
+#pragma once
+
+#include "core/cards.h"
+
+namespace quimbel {
+
+// puntos_de_carta: by rank order, Dos .. Siete nothing, Sota 2, Caballo 3,
+// Rey 4, Tres 10, As 11; anything else (the "0" of an empty place) nothing.
+inline constexpr int puntos_de_carta(int rango) {
+    constexpr int puntos[cartas_por_palo + 1] = {0, 0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
+    return rango >= 0 && rango <= cartas_por_palo ? puntos[rango] : 0;
+}
+
+inline constexpr int puntos_ultima_baza = 10;
+inline constexpr int puntos_veinte = 20;
+inline constexpr int puntos_cuarenta = 40;
+
+// Every deal shares out the forty cards and the last trick: 130 points,
+// besides what is declared.
+inline constexpr int puntos_por_reparto = [] {
+    int suma = puntos_ultima_baza;
+    for (int rango = 1; rango <= cartas_por_palo; ++rango)
+        suma += num_palos * puntos_de_carta(rango);
+    return suma;
+}();
+static_assert(puntos_por_reparto == 130);
+
+// Above 100 points a deal is worth two games, else one; a tute wins two.
+inline constexpr int puntos_para_dos_juegos = 100;
+inline constexpr int juegos_por_tute = 2;
+inline constexpr int juegos_para_partida = 8;
+
+} // namespace quimbel
