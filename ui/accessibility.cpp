@@ -87,6 +87,7 @@ public:
         return QAccessibleWidget::interface_cast(t);
     }
 
+    using QAccessibleWidget::text; // the name and description, beside the text's own
     QString text(int desde, int hasta) const override { return todo().mid(desde, hasta - desde); }
     int characterCount() const override { return static_cast<int>(todo().size()); }
     void selection(int, int* desde, int* hasta) const override { *desde = *hasta = 0; }
