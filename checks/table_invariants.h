@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What must hold on the table after every command, whatever the user did.
 // Each check returns what is wrong, or an empty string.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the table announces while it is played: across the deal, the cards
 // put on the table and the declarations shown; during one command, the
 // message boxes, the cards, the banners and the games they bring. The end of

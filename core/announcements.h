@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The announcement pictures laid over the table: the four banners of the end
 // of a deal and of a match, and for each seat its two tute bubbles, its
 // "LAS 40" starburst and its four 20 bubbles.

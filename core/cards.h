@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Seats, teams, suits and card codes.
 //
 // A card is known everywhere by its code 1..40 = 10 * (suit - 1) + rank order,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's load, and a deal: the first leader moves on, the deck is
 // shuffled, ten cards go to each seat one by one, the dealer's last card is
 // turned up as trump and the leader is named on `jugando`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's hand grouped by suit, oros first, keeping the deal order inside
 // a suit.
 #pragma once

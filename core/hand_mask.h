@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cards a seat still holds, by its suit arrays, as one word: bit c is set
 // when code c is in the seat's hand. A pass of checks over a whole hand reads
 // the forty entries once instead of once per question.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A platform without a screen: pauses take no time, messages are recorded.
 // Tests and quimbel-sim use it; a test may hook the pauses to act during them,
 // as a user's click would during a real pause.

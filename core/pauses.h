@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two pauses of the animated steps, and the random draw, as the routines
 // of the table call them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the game needs from the world outside the table: the two pauses, the
 // message box, the beep, ending the program, and a few notices that a driver
 // may want to watch (a window mirrors the table at each pause instead).

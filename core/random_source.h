@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pseudo-random source. The game reseeds it from the time of day before
 // every draw; a scripted source ignores the reseed so that a seed replays a
 // whole match exactly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table: everything the table window holds, as plain data.
 //
 // The game is a set of routines that read and write this state directly, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every text the game stores or shows, in one place. The game compares these
 // texts exactly, so they must never be spelled anywhere else.
 #pragma once

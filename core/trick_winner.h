@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who holds the best card of the trick on the table: the highest trump, else
 // the highest card of the suit led. Every evaluation writes gana_baza and
 // equipo_gana.

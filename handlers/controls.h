@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The only way in from a user: a press of a button or a click on one of the
 // human's cards. A control that is hidden or disabled does nothing, so no
 // handler can run out of turn, whoever calls.

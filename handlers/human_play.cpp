@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "handlers/human_play.h"
 
 #include "core/obligations.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's click on a card: checked against the obligations, then played,
 // and the computer seats after him follow.
 #pragma once

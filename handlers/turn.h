@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The first half of a trick: the computer seats that come before the human.
 #pragma once
 

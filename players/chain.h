@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A decision chain is an ordered list of choosers tried until one plays. The
 // carta_elegida flag tells the chain that a card has gone down: it is tested
 // before every step, so at most one card is played per chain.

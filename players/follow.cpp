@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "players/follow.h"
 
 #include "players/chain.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer seat follows a trick another seat has led.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer seat leads: into the other team's pair of Caballo and Rey when it
 // sees one, otherwise "Salir x MALA" from a random first suit.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a computer seat puts a card on the table, and the four card choosers
 // from which every decision chain is built. A chooser that plays sets
 // carta_elegida to "si"; a chain tries its choosers in order until one does.

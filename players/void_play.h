@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A computer seat that holds no card of the led suit.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 20s and 40s. A pass runs for both seats of the team that has just won a
 // trick: first the tutes (tute.cpp), then the 40 of each suit, then the 20 of
 // each suit. Nobody chooses: whatever pair a seat still holds is declared.

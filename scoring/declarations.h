@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declarations of 20, 40 and tute, made automatically for both seats of
 // the team that has just won a trick.
 #pragma once

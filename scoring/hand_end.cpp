@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The points of each collected trick, and after the tenth the game it wins;
 // after every trick, the end of the match at 8 games.
 #include "scoring/hand_end.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How every declaration and every banner is shown: the picture over the table
 // for one long pause, then hidden again.
 #pragma once

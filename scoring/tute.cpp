@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tute: four Caballos or four Reyes in one hand win two games at once and
 // end the deal.
 #include "scoring/tute.h"

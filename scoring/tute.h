@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tute check of one seat on a hand already read (see core/hand_mask.h).
 #pragma once
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, with apt-get, whatever Quimbel needs to build and test that this
 # machine lacks; packages already present are left alone.
 #   deps.sh build   the compiler, CMake and Qt 6 (enough to build and play)

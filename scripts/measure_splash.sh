@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures how much processor time the game takes on a virtual screen (Xvfb):
 # first while the splash animates its two pictures (targets: under 10% of one
 # core), then after Return on the splash has opened the table and hidden the

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Measures the table window on a virtual screen (Xvfb): the time from the start
 # of the program to its first window on screen, and from Return on the splash
 # to the table on screen; the processor time of the game at rest, while a deal

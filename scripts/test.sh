@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sets up and runs the whole test suite: installs what is missing, configures,
 # builds, and runs CTest. The window's tests run on Qt's offscreen platform.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole deals played as fast as the table allows, the human's seat played by
 // the simplest honest policy: the first card in slot order that the
 // obligations accept. Its signature pins the play: it moves whenever any

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // quimbel-sim: the table without a screen.
 //
 //   quimbel-sim script                                    a script on stdin, its trace on stdout

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The numeric options of the subcommands: `--name N` or `--name=N`, each with
 // its range. Anything else is refused with one line that names it.
 #pragma once

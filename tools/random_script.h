@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One random script for the soak, played through the driver as it is
 // written: random clicks among the human's cards (so that many are refused
 // and clicked again), presses of controls that cannot act, clicks on played

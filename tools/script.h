@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of a table script, one a line: `seed N`, `load`, `press B`,
 // `click I`. Reading a line and writing it back are exact inverses, so that a
 // generated script replays as the same commands.

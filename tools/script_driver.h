@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script driver: one table on a platform whose pauses take no time, the
 // scripted random source, and a trace of what a person at the table would
 // have seen. Every press and click goes through the table's controls, so a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Random scripts played through the driver, with the table's invariants
 // checked after every command. A failing script is written to a file that
 // `quimbel-sim script` replays.

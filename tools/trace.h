@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of a trace, exactly as the script protocol spells them, written
 // into one text buffer.
 #pragma once

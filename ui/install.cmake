@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing Quimbel as a desktop program: the game, and its icon in the
 # hicolor theme at every size a desktop asks for, plus a scalable SVG, all
 # drawn at build time by our own picture code. The .desktop entry, the

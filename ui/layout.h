@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where every element of the table window sits, in twips of the client area
 // (Left, Top, Width, Height; 15 twips to a pixel at 96 dpi), all in one place.
 // The window converts them to pixels with en_pixeles; nothing here moves or

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quimbel: the splash window first; its "EMPEZAR A JUGAR" picture opens the
 // table window, and the event loop runs until SALIR or the table's close button
 // ends the game.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures of the table, drawn once for each device pixel ratio and kept:
 // the forty faces, the back, the leader marker and the announcements. An image
 // of the table names what it shows by one of these numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table's platform on Qt: the two pauses wait for a tick of Timer1 (200 ms)
 // or Timer2 (5000 ms) in a nested event loop, which sleeps until an event comes,
 // so the window stays drawn and answers the mouse while the process uses no

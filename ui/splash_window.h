@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window `presentacion`: the product logo, the rules panel, and two
 // small pictures that drift and bounce around the window. A click on the one
 // that says "EMPEZAR A JUGAR" opens the table and hides the splash.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The widgets of the table window, one for each element the game touches,
 // named as the table names them. The window builds them; the view writes the
 // table's state into them.

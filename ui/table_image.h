@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // An image of the table: shows one picture and, for the human's cards, can be
 // clicked. Like the images of the old table it never greys out: a locked card
 // looks exactly like a playable one, the lock is only that it does not answer.

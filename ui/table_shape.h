@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shapes of the table: a rectangle, filled or only outlined, with a border
 // of a colour and width; also the scoreboard's line (a rectangle one pixel
 // high). Drawn inside their box; they take no clicks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window as a mirror of the table: every picture, visibility, enabled
 // state and caption that the game has written is copied to the widget of the
 // same name. Run at each pause and at the end of each handler.

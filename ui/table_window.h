@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window `mesa`: the whole game is played here. It owns the table's
 // state, builds every element at its place, and hands each press of a button
 // or click on a card to the game, through the controls that let a handler run

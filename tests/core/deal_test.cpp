@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's load and the deal: leaders, hands, trump and buttons.
 #include <gtest/gtest.h>
 

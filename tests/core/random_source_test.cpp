@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real random source never stalls when the clock stands still. (The
 // scripted one is pinned by the golden traces.)
 #include <gtest/gtest.h>

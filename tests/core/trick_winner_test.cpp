@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Who wins a trick, complete or in progress, against a plain statement of the
 // rule: the highest trump, else the highest card of the suit led.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Collecting a finished trick with the recoger button: the winner is named and
 // leads next, and the right button is offered afterwards.
 #include <gtest/gtest.h>

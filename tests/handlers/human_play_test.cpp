@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The human's card against the obligations: one table of situations, each
 // card clicked alone on a fresh table.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The trick from La Mano: the computer seats before the human, his card, the
 // seats after him. Which seats play, in which order, and which controls can
 // act in between is checked on every command by the table checks.

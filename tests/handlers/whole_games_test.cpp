@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole matches played through the controls as a user plays them, the human
 // playing the first card the obligations accept, every command held to the
 // checks the soak uses: each card in one place, the suit arrays matching the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Over many scripted deals and random partial tricks: every chain called for
 // a seat that holds a card puts down exactly one card of that seat, takes it
 // out of the seat's arrays, and leaves the arrays matching the visible hand.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The follow of a computer seat: who has trumped decides the chain, and each
 // chain tries its choosers in its own order. With no card of the led suit:
 // over-trump only with a card that beats the table, discard by which team is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lead of a computer seat: into the other team's Caballo and Rey, else
 // "Salir x MALA" from a drawn first suit.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a computer seat puts a card down, and the four choosers: slot order,
 // the leader's As and Tres, and izquierda's draws.
 #include <gtest/gtest.h>

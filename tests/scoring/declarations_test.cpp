@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The declarations made for a team that has just won a trick: which pictures
 // are shown, in which order, and what they add.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game a deal wins and the end of the match, each scored through
 // tantear_baza on a last trick laid by hand. (The points of every trick are
 // checked on whole deals: each shares out 130 plus its declarations.)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table on the headless platform with the scripted random source, and ways
 // to lay a situation on it by hand.
 #pragma once

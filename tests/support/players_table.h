@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A table laid by hand for the computer seats' decision chains: hands, the
 // trump, the trick so far, and a random source whose draws are scripted and
 // counted, so that a test can say what each draw gives and how many were made.

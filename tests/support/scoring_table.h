@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A deal laid by hand at its fifth trick, for the scoring and the collection.
 #pragma once
 

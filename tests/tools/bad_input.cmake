@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Bad input to every subcommand: one line on standard error that names what
 # is wrong, nothing on standard output, exit status 2.
 #   cmake -DSIM=<quimbel-sim> -P bad_input.cmake

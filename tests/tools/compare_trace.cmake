@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs `quimbel-sim script` on SCRIPT and compares its output byte for byte
 # with the .trace file next to it. When a .err file is there too, the run must
 # end with status 2 and exactly that text on standard error; otherwise with

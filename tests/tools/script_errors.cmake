@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A script with a fault: the events of the lines before it stay printed,
 # nothing more is printed on standard output, standard error holds
 # "error line L: WHAT" and the exit status is 2.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One QApplication for all the window's tests, on the offscreen platform
 // unless the caller chose another.
 #include <gtest/gtest.h>

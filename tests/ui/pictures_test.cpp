@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pictures: their sizes on every screen, forty faces a player can tell
 // apart (suit colours, the frame's breaks), and bubbles whose words and tails
 // belong to their seat.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash: how its two pictures move and bounce, and what a click on it
 // does. The tests drive the timers' ticks themselves; nothing waits for time.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The table window as it opens: every element at its place, in its order,
 // the state before the first deal, the scoreboard's headers over their boxes
 // and the contrast of the buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Not a test but a measurement, run on purpose by scripts/measure_table.sh:
 // the processor time the real window takes while its pauses wait, with the
 // real 200 ms and 5000 ms timers. Disabled in the ordinary runs.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole deals played on the real window by clicks on its buttons and cards (or
 // keys), with pauses of a few milliseconds: which controls can act at each
 // step and where the keyboard focus waits, the refused card and its message

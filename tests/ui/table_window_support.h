@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real table window for the tests: a scripted deck, pauses of a few
 // milliseconds, and an end of the program that is only recorded.
 #pragma once

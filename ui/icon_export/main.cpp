@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the game's icon for the desktop's hicolor icon theme, from the very
 // drawing the windows use: a PNG painted at each size asked for, and a
 // scalable SVG of the same drawing.

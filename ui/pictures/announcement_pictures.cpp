@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // anuncio(): each announcement element gets the picture of its family, at its
 // family's size.
 #include "ui/pictures/announcement_pictures.h"

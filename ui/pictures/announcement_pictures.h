@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The announcement pictures laid over the table, by family: banners for the
 // end of a deal or a match, speech bubbles for tutes and 20s, the starburst
 // for "LAS 40".

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four banners of the end of a deal and of a match: large letters on
 // black inside a dark red frame.
 #include "ui/pictures/announcement_pictures.h"

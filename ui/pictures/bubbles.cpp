@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The speech bubbles of the tutes and the 20s.
 #include "core/cards.h"
 #include "ui/pictures/announcement_pictures.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card back: a white border round a dark red field with a regular
 // lattice of gold diamonds, the same for every seat.
 #include "ui/pictures/card_back.h"

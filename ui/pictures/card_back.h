@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The back of the cards the computer seats hold.
 #pragma once
 

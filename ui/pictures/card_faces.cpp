@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The card faces: the white card, the frame line with its breaks (whole on
 // oros, broken once on copas, twice on espadas, three times on bastos), the
 // number in two opposite corners and the pips or the figure.

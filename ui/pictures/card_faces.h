@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The forty faces of the Spanish deck, drawn at the card's logical size.
 #pragma once
 

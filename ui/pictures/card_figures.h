@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three figures of each suit: the Sota (a standing page holding the
 // suit's object), the Caballo (a rider on a horse) and the Rey (a crowned
 // king), drawn as clear silhouettes in the suit's colours.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's icon: a fan of three Spanish cards (As de oros, copas and
 // espadas), drawn plain so it still reads at 16 pixels in a task bar.
 #include "ui/pictures/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The leader marker: a small pile of face-down cards beside the seat that
 // leads the first trick.
 #include "ui/pictures/card_back.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flat palette of every picture: about sixteen colours, as old printed
 // cards have, so that the pictures look of one family.
 #pragma once

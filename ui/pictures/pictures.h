@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture of the game, drawn by our own code with QPainter at the size
 // the table gives (in pixels at 96 dpi) and rendered for the screen's device
 // pixel ratio, so that it stays sharp on HiDPI screens. One file per family of

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every family of pictures shares: rendering at the screen's pixel ratio
 // with a cache, the fonts, and text that shrinks to fit its box.
 #pragma once

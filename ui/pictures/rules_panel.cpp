@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window's rules panel: the rules the program plays, in a red
 // frame, headed "Mecánica del juego".
 #include "ui/pictures/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The splash window's other pictures: the product name, the small card
 // table in play and the round "EMPEZAR A JUGAR" picture.
 #include "core/announcements.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "LAS 40": a red starburst with yellow letters.
 #include "ui/pictures/announcement_pictures.h"
 #include "ui/pictures/palette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The four suit objects of the Spanish deck: the gold coin (oros), the goblet
 // (copas), the straight sword (espadas) and the knotted cudgel (bastos).
 #pragma once
