@@ -12,6 +12,7 @@ namespace quimbel::accesible {
 namespace {
 
 const char* const propiedad_oculto = "quimbel_oculto_al_lector";
+const char* const propiedad_anuncio = "quimbel_anuncio";
 
 // The children a listener should hear of, in the order they were made.
 QList<QWidget*> hijos_que_cuentan(const QWidget* padre) {
@@ -116,6 +117,8 @@ private:
 QAccessibleInterface* fabrica(const QString& clase, QObject* o) {
     if (!o || !o->isWidgetType()) return nullptr;
     auto* w = static_cast<QWidget*>(o);
+    if (w->property(propiedad_anuncio).toBool())
+        return new QAccessibleWidget(w, QAccessible::Notification);
     if (clase == QLatin1String("quimbel::VentanaMesa") ||
         clase == QLatin1String("quimbel::Presentacion"))
         return new Ventana(w);
@@ -141,6 +144,10 @@ void ocultar(QWidget* w) {
 
 bool oculto(const QWidget* w) {
     return w->property(propiedad_oculto).toBool();
+}
+
+void hacer_anuncio(QWidget* w) {
+    w->setProperty(propiedad_anuncio, true);
 }
 
 void anunciar(QWidget* w) {

@@ -22,4 +22,9 @@ bool oculto(const QWidget* w);
 // name out at once.
 void anunciar(QWidget* w);
 
+// `w` is an announcement, like the table's bubbles and banners: a screen
+// reader reads its name out whenever it appears. (An Alert alone is not
+// enough: Qt's bridge to AT-SPI does not pass it on.)
+void hacer_anuncio(QWidget* w);
+
 } // namespace quimbel::accesible

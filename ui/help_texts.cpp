@@ -29,6 +29,9 @@ const QList<Tecla>& teclas() {
          QStringLiteral("Pasan a la carta o al botón siguiente o al anterior.")},
         {QStringLiteral("Espacio, Intro"),
          QStringLiteral("Echan la carta o pulsan el botón del marco amarillo.")},
+        {QStringLiteral("P"),
+         QStringLiteral("Pista: cuando te toca echar, marca la carta que más te conviene "
+                        "y el lector de pantalla la dice; no la echa por ti.")},
         {QStringLiteral("F1"), QStringLiteral("Abre esta ayuda.")},
         {QStringLiteral("Esc"), QStringLiteral("Cierra esta ayuda.")},
     };

@@ -60,6 +60,9 @@ public:
     bool terminado() const { return terminado_; }
     // How many pauses really waited (none do once the program is ending).
     int esperas() const { return esperas_; }
+    // A pause or a message box is waiting: the handler that opened it has
+    // not finished.
+    bool esperando() const { return !bucles_.empty() || caja_ != nullptr; }
 
     QTimer Timer1;
     QTimer Timer2;

@@ -6,6 +6,7 @@
 #include <QPainter>
 
 #include "ui/picture_store.h"
+#include "ui/table_style.h"
 
 namespace quimbel {
 
@@ -51,10 +52,23 @@ void ImagenMesa::paintEvent(QPaintEvent*) {
             pintor.drawPixmap(rect(), p);
         }
     }
+    if (marcada_) {
+        QColor velo = estilo::marca_pista;
+        velo.setAlpha(40);
+        pintor.fillRect(rect(), velo);
+        pintor.setPen(QPen(estilo::marca_pista, 3));
+        pintor.drawRect(QRectF(rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    }
     if (hasFocus()) {
-        pintor.setPen(QPen(QColor(255, 255, 0), 2));
+        pintor.setPen(QPen(estilo::marco_foco, 2));
         pintor.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+void ImagenMesa::marcar(bool si) {
+    if (si == marcada_) return;
+    marcada_ = si;
+    update();
 }
 
 void ImagenMesa::mousePressEvent(QMouseEvent* e) {

@@ -31,6 +31,12 @@ public:
     QAccessible::Role papel() const { return papel_; }
     void poner_papel(QAccessible::Role papel) { papel_ = papel; }
 
+    // The hint's mark (key P) on the card it suggests: a tint and a frame of
+    // their own colour, under the yellow focus frame, so that both show on
+    // one card; the frame stays clear of the corner's number.
+    bool marcada() const { return marcada_; }
+    void marcar(bool si);
+
 signals:
     void clicked();
 
@@ -47,6 +53,7 @@ private:
     int dibujo_ = 0;
     bool pulsable_ = false;
     bool apretada_ = false;
+    bool marcada_ = false;
     QAccessible::Role papel_ = QAccessible::Graphic;
 };
 

@@ -31,6 +31,10 @@ inline constexpr ColoresBoton boton_teja{{192, 64, 0}, {255, 255, 255}, {}, {}};
 // The frame of the button with the keyboard focus; the same yellow as that of
 // a focused card.
 inline constexpr QColor marco_foco{255, 255, 0};
+// The hint's mark on the card it suggests and its tag: a colour found nowhere
+// else on the table nor on the faces, far from the focus's yellow, dark
+// enough for the tag's white letters.
+inline constexpr QColor marca_pista{200, 0, 170};
 
 QString hoja_de_estilo(const ColoresBoton& colores);
 

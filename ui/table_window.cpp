@@ -8,6 +8,7 @@
 #include <QPushButton>
 #include <QShortcut>
 
+#include "advisor/advisor.h"
 #include "core/deal.h"
 #include "core/texts.h"
 #include "handlers/turn.h"
@@ -117,6 +118,7 @@ void VentanaMesa::construir() {
     construir_pinta();
     construir_centro();
     construir_tanteo();
+    construir_pista();
     construir_anuncios();
     construir_botones();
 }
@@ -264,6 +266,25 @@ void VentanaMesa::construir_tanteo() {
     e_.juegos_ellos = numero("juegos_ellos", d::juegos_ellos);
 }
 
+// The hint's tag, shown over the card the hint suggests: a screen reader
+// reads it out as it appears, as it does the bubbles and banners.
+void VentanaMesa::construir_pista() {
+    pista_ = new QLabel(this);
+    accesible::hacer_anuncio(pista_); // before its text: Qt asks for its interface then
+    pista_->setText(QStringLiteral("PISTA"));
+    pista_->setObjectName(QStringLiteral("pista"));
+    pista_->setFont(arial(8.25));
+    pista_->setAlignment(Qt::AlignCenter);
+    pista_->setStyleSheet(QStringLiteral("QLabel { color: white; font-weight: bold; "
+                                         "background: %1; border: 1px solid white; "
+                                         "border-radius: 4px; }")
+                              .arg(estilo::marca_pista.name()));
+    pista_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    pista_->adjustSize();
+    pista_->resize(pista_->width() + 8, pista_->height());
+    pista_->hide();
+}
+
 void VentanaMesa::construir_anuncios() {
     // The bubbles and starbursts, then the banners over them.
     auto hacer = [this](int a) {
@@ -328,6 +349,9 @@ void VentanaMesa::enlazar() {
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &VentanaMesa::mostrar_ayuda);
+    auto* p = new QShortcut(QKeySequence(Qt::Key_P), this);
+    p->setAutoRepeat(false); // a held key asks once
+    connect(p, &QShortcut::activated, this, &VentanaMesa::pedir_pista);
 }
 
 void VentanaMesa::mostrar_ayuda() {
@@ -335,6 +359,41 @@ void VentanaMesa::mostrar_ayuda() {
     ayuda_->show();
     ayuda_->raise();
     ayuda_->activateWindow();
+}
+
+// The hint frames the card it suggests and shows its tag over it, which a
+// screen reader reads out: "Pista: As de oros". It works on a copy of what
+// the human knows, with its own fixed seed, so that the same position always
+// gets the same hint; nothing on the table, in the game's draws or in the
+// focus changes. Asked again, it is read out again.
+void VentanaMesa::pedir_pista() {
+    if (plataforma_.terminado() || plataforma_.esperando()) return;
+    const consejo::Pista pista = consejo::pedir_pista(mesa_);
+    if (pista.hueco == 0) return; // not the human's turn
+    if (hueco_pista_ != 0) e_.manos[yo][hueco_pista_]->marcar(false);
+    hueco_pista_ = pista.hueco;
+    codigo_pista_ = pista.codigo;
+    ImagenMesa* carta = e_.manos[yo][hueco_pista_];
+    carta->marcar(true);
+
+    pista_->hide();
+    const QString dicho = QStringLiteral("Pista: ") + q(pista.nombre);
+    if (pista_->accessibleName() != dicho) pista_->setAccessibleName(dicho);
+    const QRect c = carta->geometry();
+    pista_->move(c.center().x() - pista_->width() / 2, c.top() - pista_->height() - 2);
+    pista_->show();
+    accesible::anunciar(pista_);
+}
+
+// The mark lasts while its card can still be played: it goes with the card,
+// or with the turn.
+void VentanaMesa::quitar_pista_gastada() {
+    if (hueco_pista_ == 0) return;
+    const Imagen& carta = mesa_.manos[yo][hueco_pista_];
+    if (carta.visible && carta.enabled && carta.tag == codigo_pista_) return;
+    e_.manos[yo][hueco_pista_]->marcar(false);
+    pista_->hide();
+    hueco_pista_ = 0;
 }
 
 void VentanaMesa::pulsar_boton(Control c) {
@@ -351,6 +410,7 @@ void VentanaMesa::refrescar() {
     // Once the program is ending nothing more is shown.
     if (plataforma_.terminado()) return;
     QWidget* foco = focusWidget();
+    quitar_pista_gastada();
     vista_.refrescar();
     if (foco == nullptr || foco == this || !foco->isVisibleTo(this) || !foco->isEnabled() ||
         (foco == e_.Command2 && !salir_elegido_))

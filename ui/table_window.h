@@ -16,6 +16,8 @@
 #include "ui/table_elements.h"
 #include "ui/table_view.h"
 
+class QLabel;
+
 namespace quimbel {
 
 struct OpcionesMesa {
@@ -55,6 +57,7 @@ private:
     void construir_tanteo();
     void construir_marcador();
     void construir_anuncios();
+    void construir_pista();
     void construir_botones();
     void enlazar();
 
@@ -63,6 +66,8 @@ private:
     void refrescar();
     void seguir_con_el_teclado();
     void mostrar_ayuda(); // F1
+    void pedir_pista();   // P
+    void quitar_pista_gastada();
 
     std::unique_ptr<FuenteAzar> azar_propio_;
     PlataformaQt plataforma_;
@@ -72,6 +77,9 @@ private:
     VistaMesa vista_;
     bool salir_elegido_ = false; // SALIR has the focus because the player put it there
     QWidget* ayuda_ = nullptr;   // "Reglas y ayuda", made at the first F1
+    QLabel* pista_ = nullptr;    // "PISTA", over the card the hint suggests
+    int hueco_pista_ = 0;        // that card's slot, 0 while none is marked
+    int codigo_pista_ = 0;       // and its code
 };
 
 } // namespace quimbel

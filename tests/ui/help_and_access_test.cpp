@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // What helps a player who cannot see the table or does not know it yet: the
 // windows as a screen reader reads them through Qt's accessibility interface,
-// a card played by a screen reader's press, and the help (tooltips and F1).
+// a card played by a screen reader's press, the hint (P) and the help
+// (tooltips and F1).
 #include <gtest/gtest.h>
 
 #include <QAccessible>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QTextBrowser>
 
+#include "advisor/advisor.h"
 #include "core/cards.h"
 #include "table_window_support.h"
 #include "ui/help_texts.h"
@@ -87,11 +89,11 @@ TEST(Accesibilidad, LaMesaSeLeeEnEspanolSinLoQueNoDiceNada) {
     QAccessibleInterface* ventana = lector(&t.ventana);
     EXPECT_EQ(ventana->role(), QAccessible::Window);
     EXPECT_EQ(nombre(&t.ventana), "Quimbel (V1.0)");
-    // The ten cards of the hand, the four of the trick, the trump, the 32
-    // announcements, the five buttons, the four scores and the two credits.
-    // No shape, back, hidden face, marker or header.
+    // The ten cards of the hand, the four of the trick, the trump, the hint's
+    // tag, the 32 announcements, the five buttons, the four scores and the two
+    // credits. No shape, back, hidden face, marker or header.
     const QStringList lista = hijos(&t.ventana);
-    EXPECT_EQ(lista.size(), 58);
+    EXPECT_EQ(lista.size(), 59);
     for (const QString& n : lista)
         EXPECT_FALSE(n.contains(QRegularExpression("^(Shape|Line|Label9|Label2|tapa|mano\\d|"
                                                    "derecha|arriba|izquierda)")))
@@ -155,6 +157,64 @@ TEST(Accesibilidad, UnaCartaPulsadaPorElLectorSeJuegaComoConUnClic) {
     if (con_puente) {
         for (const QString& m : mostrados) EXPECT_TRUE(alertas().contains(m)) << m.toStdString();
     }
+}
+
+// The same deal with P pressed before every card the player tries and at
+// every pause: while he can play, the card the hint names is framed and its
+// tag appears over it, read out; otherwise nothing changes; and the game is
+// the one played without.
+TEST(Pista, PMarcaLaCartaSugeridaYLaLeeSinCambiarLaPartida) {
+    MesaEnPantalla sin_pistas(7);
+    const auto sin = una_mano(sin_pistas, [](ImagenMesa* c) { MesaEnPantalla::pulsar(c); });
+
+    MesaEnPantalla t(7);
+    // The tag is read out as it appears, as the bubbles and banners are.
+    QWidget* etiqueta = t.hijo("pista");
+    ASSERT_NE(etiqueta, nullptr);
+    EXPECT_EQ(lector(etiqueta)->role(), QAccessible::Notification);
+    auto pedir = [&t] {
+        QApplication::setActiveWindow(&t.ventana);
+        QTest::keyClick(&t.ventana, Qt::Key_P);
+    };
+    // What the hint shows: the framed slots, and the tag as it is read.
+    auto marca = [&t, etiqueta] {
+        std::string s;
+        for (int i = 1; i <= 10; ++i)
+            if (t.e().manos[yo][i]->marcada()) s += std::to_string(i) + ' ';
+        return t.se_ve(etiqueta) ? s + nombre(etiqueta) : s;
+    };
+    int en_pausa = 0, pistas = 0;
+    t.al_esperar([&] {
+        // Inside the pause's own wait (or a refusal's box).
+        QTimer::singleShot(0, &t.ventana, [&] {
+            if (!t.ventana.plataforma().esperando()) return;
+            ++en_pausa;
+            const std::string antes_de_p = marca();
+            pedir();
+            EXPECT_EQ(marca(), antes_de_p);
+        });
+    });
+    const auto con = una_mano(t, [&](ImagenMesa* c) {
+        const consejo::Pista pista = consejo::pedir_pista(t.m());
+        pedir();
+        if (pista.hueco) {
+            ++pistas;
+            EXPECT_EQ(marca(), std::to_string(pista.hueco) + " Pista: " + pista.nombre);
+            const QRect carta = t.e().manos[yo][pista.hueco]->geometry();
+            EXPECT_TRUE(etiqueta->geometry().bottom() < carta.top() &&
+                        etiqueta->geometry().left() > carta.left() &&
+                        etiqueta->geometry().right() < carta.right());
+        } else {
+            EXPECT_EQ(marca(), "");
+        }
+        MesaEnPantalla::pulsar(c);
+        if (t.se_ve(t.e().centro[yo])) {
+            EXPECT_EQ(marca(), ""); // gone with the card played
+        }
+    });
+    EXPECT_EQ(con, sin);
+    EXPECT_GT(pistas, 10);
+    EXPECT_GT(en_pausa, 0);
 }
 
 TEST(Accesibilidad, LaPresentacionSeLeeConSusReglasComoTexto) {

@@ -56,12 +56,14 @@ TEST(Capturas, CuandoSePiden) {
     const QString escala = qApp->devicePixelRatio() > 1 ? QStringLiteral("@2x") : QString();
 
     // The right seat leads: its card, the partner's and the left seat's are on
-    // the table, and the focus waits on the human's first card.
+    // the table, the focus waits on the human's first card and the hint (P)
+    // marks the card it suggests.
     {
         MesaEnPantalla t(3);
         QApplication::setActiveWindow(&t.ventana);
         for (QWidget* b : {t.e().barajar, t.e().ordenamelas, t.e().jugando}) t.pulsar(b);
         ASSERT_EQ(t.controles(), "yo Command2");
+        QTest::keyClick(&t.ventana, Qt::Key_P);
         EXPECT_TRUE(t.ventana.grab().save(en + "screenshot-table" + escala + ".png"));
     }
 
