@@ -18,8 +18,9 @@ void instalar();
 void ocultar(QWidget* w);
 bool oculto(const QWidget* w);
 
-// `w` has just appeared and has something to say: a screen reader reads its
-// name out at once.
+// `w` has just appeared and has something to say: raises the Alert event for
+// platforms whose bridge passes it on to a screen reader (Qt 6.4's AT-SPI
+// bridge does not; there the reading comes from hacer_anuncio below).
 void anunciar(QWidget* w);
 
 // `w` is an announcement, like the table's bubbles and banners: a screen
