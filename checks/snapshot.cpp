@@ -35,6 +35,7 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     std::memcpy(f.centro, m.centro, sizeof f.centro);
     f.pinta = m.pinta;
     std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
+    std::copy(std::begin(m.en_mano), std::end(m.en_mano), f.en_mano);
     std::memcpy(f.palos, m.palos, sizeof f.palos);
     const int numeros[] = {m.quien_sale, m.turno_mano, m.baza_numero,     m.gana_baza,
                            m.la_salida,  m.la_pinta,   m.ultima_nosotros, int(m.tute_cantado)};
@@ -73,7 +74,9 @@ std::string diferencias(const Foto& a, const Foto& b) {
     if (!tapas) anotar(lista, "card backs");
     if (!mismas_imagenes(a.centro, b.centro)) anotar(lista, "centre images");
     if (!misma_imagen(a.pinta, b.pinta)) anotar(lista, "trump image");
-    if (!mismos_bytes(a.cartas, b.cartas)) anotar(lista, "suit arrays");
+    if (!mismos_bytes(a.cartas, b.cartas) ||
+        !std::equal(std::begin(a.en_mano), std::end(a.en_mano), std::begin(b.en_mano)))
+        anotar(lista, "suit arrays");
     if (!mismos_bytes(a.palos, b.palos)) anotar(lista, "suit-number arrays");
     if (!mismos_bytes(a.numeros, b.numeros))
         anotar(lista, "quien_sale/turno_mano/baza_numero/gana_baza/la_salida/la_pinta/"

@@ -17,6 +17,7 @@ struct Foto {
     Imagen centro[por_asiento];
     Imagen pinta;
     int cartas[por_asiento][por_palo][por_ranura];
+    CartasEnMano en_mano[por_asiento];
     int palos[por_asiento][por_ranura];
     int numeros[8]; // quien_sale, turno_mano, baza_numero, gana_baza, la_salida, la_pinta,
                     // ultima_nosotros, tute_cantado

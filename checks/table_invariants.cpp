@@ -77,6 +77,21 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
             }
         }
     }
+    // Each seat's set of cards is its suit arrays over again, with each card's slot.
+    for (int s = derecha; s <= yo; ++s) {
+        CartasEnMano segun_arrays;
+        for (int p = oros; p <= bastos; ++p)
+            for (int i = 1; i <= cartas_por_mano; ++i)
+                if (es_codigo(m.cartas[s][p][i])) segun_arrays.poner(m.cartas[s][p][i], i);
+        const CartasEnMano& en_mano = m.en_mano[s];
+        if (en_mano.cartas != segun_arrays.cartas)
+            return "the set of cards of " + std::string(nombre_asiento(s)) + " is not its suit arrays";
+        for (int c = 1; c <= num_cartas; ++c)
+            if (en_mano.hueco[c] != segun_arrays.hueco[c])
+                return "the set of cards of " + std::string(nombre_asiento(s)) + " puts card " +
+                       std::to_string(c) + " in slot " + std::to_string(en_mano.hueco[c]) +
+                       ", its suit arrays in " + std::to_string(segun_arrays.hueco[c]);
+    }
     if (m.pinta.visible && m.la_pinta != palo_de_codigo(m.pinta.tag))
         return "la_pinta is " + std::string(nombre_palo(m.la_pinta)) + " but the trump card is " +
                nombre_carta(m.pinta.tag);

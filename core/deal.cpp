@@ -44,9 +44,11 @@ void barajar_Click(Mesa& m) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 
-    for (int asiento = derecha; asiento <= yo; ++asiento)
+    for (int asiento = derecha; asiento <= yo; ++asiento) {
         for (int palo = oros; palo <= bastos; ++palo)
             for (int i = 1; i <= cartas_por_mano; ++i) m.cartas[asiento][palo][i] = 0;
+        m.en_mano[asiento] = {};
+    }
 
     ocultar_manos(m);
     barajar_cartas(m);
@@ -122,6 +124,7 @@ void dar_carta(Mesa& m, int asiento, int vuelta, int posicion) {
     const int codigo = imagen.tag;
     const int palo = palo_de_codigo(codigo);
     m.cartas[asiento][palo][vuelta] = codigo;
+    m.en_mano[asiento].poner(codigo, vuelta);
     m.palos[asiento][vuelta] = palo;
     if (asiento != yo) {
         Imagen& dorso = m.tapas[asiento][vuelta];

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "core/announcements.h"
+#include "core/card_set.h"
 #include "core/cards.h"
 #include "core/public_record.h"
 
@@ -67,6 +68,10 @@ struct Mesa {
     // a set of codes once the hand has been grouped.
     int cartas[por_asiento][por_palo][por_ranura] = {};
     int palos[por_asiento][por_ranura] = {}; // palos_derecha ... palos_yo: suit of each slot
+    // The same cards as the suit arrays, as the choosers ask about them: the
+    // set of codes each seat's arrays hold, and the slot of each (see
+    // core/card_set.h). Written wherever the arrays are.
+    CartasEnMano en_mano[por_asiento];
 
     int quien_sale = 0;
     int turno_mano = 0;

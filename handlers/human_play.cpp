@@ -65,6 +65,7 @@ void quitar_carta_yo(Mesa& m) {
     for (int i = 1; i <= cartas_por_mano; ++i) {
         if (m.cartas[yo][palo][i] == codigo) {
             m.cartas[yo][palo][i] = 0;
+            m.en_mano[yo].quitar(codigo);
             break;
         }
     }

@@ -26,11 +26,8 @@ bool as_contrario_en_mesa(const Mesa& m, int palo, int asiento) {
 // Whether another seat, the human included, still holds the As of `palo`.
 bool as_en_otra_mano(const Mesa& m, int palo, int asiento) {
     const int codigo_as = codigo_de(palo, rango_as);
-    for (int otro = derecha; otro <= yo; ++otro) {
-        if (otro == asiento) continue;
-        for (int i = 1; i <= cartas_por_mano; ++i)
-            if (m.cartas[otro][palo][i] == codigo_as) return true;
-    }
+    for (int otro = derecha; otro <= yo; ++otro)
+        if (otro != asiento && m.en_mano[otro].tiene(codigo_as)) return true;
     return false;
 }
 
@@ -41,20 +38,8 @@ void elegir_si_gana(Mesa& m, int palo, int asiento, int desde, int hasta) {
     int mas_alto = 0;
     for (int k = derecha; k <= yo; ++k)
         if (k != asiento && m.valor[k] > mas_alto) mas_alto = m.valor[k];
-    // The first slot whose rank lies in [desde, hasta] and above the table:
-    // one unsigned comparison against the narrowed range.
-    const int minimo = mas_alto + 1 > desde ? mas_alto + 1 : desde;
-    if (minimo <= hasta) {
-        const int* codigos = &m.cartas[asiento][palo][1];
-        const int base = codigo_de(palo, minimo);
-        const unsigned ancho = static_cast<unsigned>(hasta - minimo);
-        for (int i = 0; i < cartas_por_mano; ++i) {
-            if (static_cast<unsigned>(codigos[i] - base) > ancho) continue;
-            echar_carta(m, asiento, i + 1);
-            m.carta_elegida = SiNo::si;
-            return;
-        }
-    }
+    const Conjunto que_ganan = cartas_entre(palo, desde, hasta) & cartas_por_encima(palo, mas_alto);
+    jugar_primera_de(m, asiento, que_ganan);
 }
 
 } // namespace

@@ -8,22 +8,6 @@
 
 namespace quimbel {
 
-namespace {
-
-// How many of the Caballo and the Rey of `palo` the seat holds.
-int caballo_y_rey(const Mesa& m, int palo, int asiento) {
-    const int caballo = codigo_de(palo, rango_caballo);
-    const int rey = codigo_de(palo, rango_rey);
-    int n = 0;
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        const int codigo = m.cartas[asiento][palo][i];
-        if (codigo == caballo || codigo == rey) ++n;
-    }
-    return n;
-}
-
-} // namespace
-
 void salida(Mesa& m, int asiento) {
     assert(es_maquina(asiento));
     // The seats of the other team. Seat b's pair counts only while neither of
@@ -33,8 +17,9 @@ void salida(Mesa& m, int asiento) {
 
     m.carta_elegida = SiNo::no;
     for (int palo = oros; palo <= bastos && !elegida(m); ++palo) {
-        bool a_canta = caballo_y_rey(m, palo, a) == 2;
-        bool b_canta = caballo_y_rey(m, palo, b) == 2 && m.cantado[a][palo] == 0 &&
+        const Conjunto pareja = caballo_y_rey(palo);
+        bool a_canta = contiene_todas(m.en_mano[a].cartas, pareja);
+        bool b_canta = contiene_todas(m.en_mano[b].cartas, pareja) && m.cantado[a][palo] == 0 &&
                        m.cantado[b][palo] == 0;
         if (a_canta || b_canta) {
             m.carta_elegida = SiNo::si;

@@ -8,24 +8,9 @@ namespace quimbel {
 
 namespace {
 
-// The slot of the first card in `asiento`'s array for `palo` whose code lies
-// in [desde, hasta], scanning slots 1..10; 0 when there is none.
-int primera_entre(const Mesa& m, int palo, int asiento, int desde, int hasta) {
-    // One unsigned comparison tells both bounds: below desde, the difference
-    // wraps around to a large number.
-    const int* codigos = &m.cartas[asiento][palo][1];
-    const unsigned ancho = static_cast<unsigned>(hasta - desde);
-    for (int i = 0; i < cartas_por_mano; ++i)
-        if (static_cast<unsigned>(codigos[i] - desde) <= ancho) return i + 1;
-    return 0;
-}
-
 // Play the first card of `palo` with a rank order in [desde, hasta].
 void elegir_entre(Mesa& m, int palo, int asiento, int desde, int hasta) {
-    const int i = primera_entre(m, palo, asiento, codigo_de(palo, desde), codigo_de(palo, hasta));
-    if (i == 0) return;
-    echar_carta(m, asiento, i);
-    m.carta_elegida = SiNo::si;
+    jugar_primera_de(m, asiento, cartas_entre(palo, desde, hasta));
 }
 
 // izquierda leads the As of a suit only when its draw names that suit.
@@ -57,7 +42,9 @@ void echar_carta(Mesa& m, int asiento, int ranura) {
 void anotar_palo(Mesa& m, int asiento, int ranura) {
     // A slot's suit number outside 1..3 is taken as bastos.
     const int palo = palo_o_bastos(m.palos[asiento][ranura]);
-    m.cartas[asiento][palo][ranura] = 0;
+    int& entrada = m.cartas[asiento][palo][ranura];
+    if (entrada != 0) m.en_mano[asiento].quitar(entrada);
+    entrada = 0;
     m.palo[asiento] = palo;
 }
 
@@ -95,15 +82,15 @@ void as(Mesa& m, int palo, int asiento) {
 void echar_as(Mesa& m, int asiento) {
     assert(es_maquina(asiento));
     m.carta_elegida = SiNo::no;
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        for (int palo = oros; palo <= bastos; ++palo) {
-            if (m.cartas[asiento][palo][i] == codigo_de(palo, rango_as)) {
-                m.carta_elegida = SiNo::si;
-                echar_carta(m, asiento, i);
-                return;
-            }
-        }
-    }
+    constexpr Conjunto ases = los_cuatro(rango_as);
+    jugar_primera_de(m, asiento, ases);
+}
+
+void jugar_primera_de(Mesa& m, int asiento, Conjunto buscadas) {
+    const int i = m.en_mano[asiento].primer_hueco(buscadas);
+    if (i == 0) return;
+    echar_carta(m, asiento, i);
+    m.carta_elegida = SiNo::si;
 }
 
 } // namespace quimbel

@@ -23,4 +23,8 @@ void as(Mesa& m, int palo, int asiento);          // the As
 // echar_as_<seat>: the first As in the hand, of any suit.
 void echar_as(Mesa& m, int asiento);
 
+// What every chooser comes down to: put down the seat's first card, in slot
+// order, among `buscadas`, and set carta_elegida; nothing when it holds none.
+void jugar_primera_de(Mesa& m, int asiento, Conjunto buscadas);
+
 } // namespace quimbel

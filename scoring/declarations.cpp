@@ -6,7 +6,7 @@
 
 #include <utility>
 
-#include "core/hand_mask.h"
+#include "core/card_set.h"
 #include "scoring/points.h"
 #include "scoring/showing.h"
 #include "scoring/tute.h"
@@ -25,14 +25,16 @@ constexpr Pareja pareja_de(Equipo equipo) {
     return equipo == Equipo::nosotros ? Pareja{arriba, yo} : Pareja{derecha, izquierda};
 }
 
+bool tiene_pareja(Conjunto mano, int palo) { return contiene_todas(mano, caballo_y_rey(palo)); }
+
 // One pass for a team. Nothing is played during it, so the two hands are read
 // once for all its checks.
 struct Pasada {
     Mesa& m;
     Equipo equipo;
     Pareja p = pareja_de(equipo);
-    ManoBits primero = mascara_mano(m, p.primero);
-    ManoBits segundo = mascara_mano(m, p.segundo);
+    Conjunto primero = m.en_mano[p.primero].cartas;
+    Conjunto segundo = m.en_mano[p.segundo].cartas;
     bool cante_hecho = false;          // a tute or a 40 has been declared in this pass
     bool canto_baza[por_asiento] = {}; // canto_baza_derecha ...: this seat has declared
 

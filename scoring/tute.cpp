@@ -30,13 +30,13 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
 
 } // namespace
 
-bool tute_con(Mesa& m, int asiento, ManoBits mano) {
+bool tute_con(Mesa& m, int asiento, Conjunto mano) {
     // A hand with all four Caballos and all four Reyes declares the Caballos.
-    if (tiene_los_cuatro(mano, rango_caballo)) {
+    if (contiene_todas(mano, los_cuatro(rango_caballo))) {
         declarar_tute(m, asiento, anuncio_tute_caballos(asiento));
         return true;
     }
-    if (tiene_los_cuatro(mano, rango_rey)) {
+    if (contiene_todas(mano, los_cuatro(rango_rey))) {
         declarar_tute(m, asiento, anuncio_tute_reyes(asiento));
         return true;
     }
