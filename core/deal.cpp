@@ -75,17 +75,9 @@ void ocultar_manos(Mesa& m) {
 
 void barajar_cartas(Mesa& m) {
     for (int& p : m.baraja) p = 0;
-    // Which picture indexes are already in the deck: the same answer as a scan
-    // of the deck for the drawn number, without the forty comparisons.
-    bool en_baraja[por_carta] = {};
-    for (int posicion = 1; posicion <= num_cartas;) {
-        // The reseed comes before every draw, the rejected ones included.
-        const int sorteo = sortear(m, num_cartas);
-        assert(es_codigo(sorteo));
-        if (en_baraja[sorteo]) continue;
-        m.baraja[posicion++] = sorteo;
-        en_baraja[sorteo] = true;
-    }
+    // Draw after draw, the reseed before each, the rejected ones included:
+    // see llenar_baraja.
+    m.azar->barajar(m.baraja);
     m.pinta.visible = false;
     m.shape4_visible = false;
     m.label2_visible = false;
