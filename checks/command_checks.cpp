@@ -106,6 +106,7 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
         if (std::string e = revisar_manos(m_, vigia.destapado); !e.empty()) return e;
     }
     if (std::string e = revisar_botones(m_); !e.empty()) return e;
+    if (std::string e = revisar_marcadores(m_); !e.empty()) return e;
 
     // Games only go up inside a match: by the winner's 1 or 2 at the end of a
     // deal, by 2 for a tute; the match end puts everything back to 0.

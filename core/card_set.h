@@ -52,6 +52,15 @@ inline constexpr bool contiene(Conjunto cartas, int codigo) {
 inline constexpr bool contiene_todas(Conjunto cartas, Conjunto todas) {
     return (cartas & todas) == todas;
 }
+// The pairs a hand holds: the Caballo of each suit whose Caballo and Rey are
+// both in `mano` (a Rey's code is its Caballo's plus one).
+inline constexpr Conjunto parejas(Conjunto mano) {
+    return mano & (mano >> 1) & los_cuatro(rango_caballo);
+}
+inline constexpr bool tiene_pareja(Conjunto mano, int palo) {
+    return contiene_todas(mano, caballo_y_rey(palo));
+}
+
 inline constexpr int cuantas(Conjunto cartas) { return std::popcount(cartas); }
 // The code of the lowest card of the set (by code), 0 for an empty set.
 inline constexpr int la_primera(Conjunto cartas) {

@@ -7,8 +7,8 @@
 namespace quimbel {
 
 void Form_Load(Mesa& m) {
-    for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        e->caption = texto::cero;
+    for (Marcador* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        escribir_numero(*e, 0);
     // The human leads the first deal two times in five, each computer seat once.
     const int sorteo = sortear(m, 5);
     m.quien_sale = sorteo <= izquierda ? sorteo : yo;
@@ -39,8 +39,8 @@ void barajar_Click(Mesa& m) {
     m.barajar.caption = texto::barajar_y_repartir;
     m.barajar.enabled = false;
 
-    m.tanteo_nosotros.caption = texto::cero;
-    m.tanteo_ellos.caption = texto::cero;
+    escribir_numero(m.tanteo_nosotros, 0);
+    escribir_numero(m.tanteo_ellos, 0);
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 

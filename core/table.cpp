@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/table.h"
 
+#include <cassert>
 #include <charconv>
+#include <iterator>
 
 #include "core/texts.h"
 
@@ -18,6 +20,15 @@ Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_
     recoger = Boton{std::string(texto::tantearse_recoger), true, false};
     Command2 = Boton{std::string(texto::salir), true, true};
     ordenamelas = Boton{std::string(texto::agrupar), false, true};
+}
+
+void escribir_numero(Marcador& marcador, int n) {
+    marcador.numero = n;
+    char texto[12];
+    const auto [fin, error] = std::to_chars(std::begin(texto), std::end(texto), n);
+    assert(error == std::errc());
+    (void)error;
+    marcador.caption.assign(texto, fin);
 }
 
 int valor_numerico(std::string_view caption) {

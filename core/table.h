@@ -53,6 +53,20 @@ struct Etiqueta {
     bool visible = true;
 };
 
+// A label that shows a number (a score): the number is kept beside its
+// caption, so that the game reads it back without parsing the text. Written
+// only through escribir_numero, which writes both.
+struct Marcador : Etiqueta {
+    int numero = 0;
+};
+
+// A hidden label that only ever holds one of the game's own texts
+// (core/texts.h): a view of that text, never of a temporary.
+struct EtiquetaOculta {
+    std::string_view caption;
+    bool visible = false;
+};
+
 struct Mesa {
     Mesa(Plataforma& plataforma, FuenteAzar& azar);
 
@@ -110,9 +124,12 @@ struct Mesa {
     int tag[por_asiento] = {};   // its code, 0 for " "
     int la_salida = 0;           // the suit led in this trick, 0 before any lead
     int la_pinta = 0;            // the trump suit
-    Etiqueta Label4{"", false};
-    Etiqueta label7{"", false};
-    Etiqueta Label3{"", false};
+    EtiquetaOculta Label4;        // equipo_gana, or the branch a computer leader took
+    // Two hidden labels that hold numbers, held typed (their texts would be
+    // the decimal numbers): the winner of the last trick collected, and the
+    // leader of the trick the human last played to. 0 before the first.
+    int label7 = 0;
+    int Label3 = 0;
 
     Boton barajar;
     Boton jugando;
@@ -120,16 +137,18 @@ struct Mesa {
     Boton Command2;
     Boton ordenamelas;
 
-    Etiqueta tanteo_nosotros;
-    Etiqueta tanteo_ellos;
-    Etiqueta juegos_nosotros;
-    Etiqueta juegos_ellos;
+    Marcador tanteo_nosotros;
+    Marcador tanteo_ellos;
+    Marcador juegos_nosotros;
+    Marcador juegos_ellos;
 };
 
-// The captions that hold numbers are read back by their numeric value; text
-// that is not a number reads as 0.
+// A caption read by its numeric value, as the game reads a number written as
+// text; text that is not a number reads as 0. The game itself reads a
+// Marcador's number instead.
 int valor_numerico(std::string_view caption);
-inline void escribir_numero(Etiqueta& etiqueta, int n) { etiqueta.caption = std::to_string(n); }
+// The number into the label, and its decimal text into the caption.
+void escribir_numero(Marcador& marcador, int n);
 
 // Element names, for windows and traces.
 std::string_view nombre_asiento(int asiento);        // "derecha" ... "yo"

@@ -33,7 +33,7 @@ void yo_Click(Mesa& m, int ranura) {
     m.plataforma->carta_puesta(yo, m.tag[yo]);
     m.registro.anotar(yo, m.tag[yo], ranura);
 
-    escribir_numero(m.Label3, m.quien_sale);
+    m.Label3 = m.quien_sale;
 
     // Locked before the seats after him pause to put their cards down, so that
     // no second card can be played into this trick.

@@ -17,9 +17,8 @@ void salida(Mesa& m, int asiento) {
 
     m.carta_elegida = SiNo::no;
     for (int palo = oros; palo <= bastos && !elegida(m); ++palo) {
-        const Conjunto pareja = caballo_y_rey(palo);
-        bool a_canta = contiene_todas(m.en_mano[a].cartas, pareja);
-        bool b_canta = contiene_todas(m.en_mano[b].cartas, pareja) && m.cantado[a][palo] == 0 &&
+        bool a_canta = tiene_pareja(m.en_mano[a].cartas, palo);
+        bool b_canta = tiene_pareja(m.en_mano[b].cartas, palo) && m.cantado[a][palo] == 0 &&
                        m.cantado[b][palo] == 0;
         if (a_canta || b_canta) {
             m.carta_elegida = SiNo::si;

@@ -4,8 +4,6 @@
 // each suit. Nobody chooses: whatever pair a seat still holds is declared.
 #include "scoring/declarations.h"
 
-#include <utility>
-
 #include "core/card_set.h"
 #include "scoring/points.h"
 #include "scoring/showing.h"
@@ -25,8 +23,6 @@ constexpr Pareja pareja_de(Equipo equipo) {
     return equipo == Equipo::nosotros ? Pareja{arriba, yo} : Pareja{derecha, izquierda};
 }
 
-bool tiene_pareja(Conjunto mano, int palo) { return contiene_todas(mano, caballo_y_rey(palo)); }
-
 // One pass for a team. Nothing is played during it, so the two hands are read
 // once for all its checks.
 struct Pasada {
@@ -39,8 +35,8 @@ struct Pasada {
     bool canto_baza[por_asiento] = {}; // canto_baza_derecha ...: this seat has declared
 
     void sumar_cante(int puntos) {
-        Etiqueta& tanteo = equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
-        escribir_numero(tanteo, valor_numerico(tanteo.caption) + puntos);
+        Marcador& tanteo = equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
+        escribir_numero(tanteo, tanteo.numero + puntos);
     }
 
     void declarar(int asiento, int palo, Anuncio a, int puntos) {
@@ -50,11 +46,16 @@ struct Pasada {
         canto_baza[asiento] = true;
     }
 
+    bool puede_cantar(int asiento, Conjunto mano, int palo) const {
+        return m.cantado[asiento][palo] == 0 && tiene_pareja(mano, palo);
+    }
+
+    // Only the trump suit's pair makes a 40.
     void cuarenta(int palo) {
         if (m.la_pinta != palo) return;
-        if (m.cantado[p.primero][palo] == 0 && tiene_pareja(primero, palo))
+        if (puede_cantar(p.primero, primero, palo))
             declarar(p.primero, palo, anuncio_40(p.primero), puntos_cuarenta);
-        else if (m.cantado[p.segundo][palo] == 0 && tiene_pareja(segundo, palo))
+        else if (puede_cantar(p.segundo, segundo, palo))
             declarar(p.segundo, palo, anuncio_40(p.segundo), puntos_cuarenta);
         else
             return;
@@ -62,20 +63,24 @@ struct Pasada {
     }
 
     // Both seats are checked: each may declare once in a pass.
-    void veinte(int palo) {
-        for (auto [asiento, mano] : {std::pair{p.primero, primero}, std::pair{p.segundo, segundo}})
-            if (!canto_baza[asiento] && m.cantado[asiento][palo] == 0 && tiene_pareja(mano, palo))
-                declarar(asiento, palo, anuncio_20(asiento, palo), puntos_veinte);
+    void veinte(int asiento, Conjunto mano, int palo) {
+        if (!canto_baza[asiento] && puede_cantar(asiento, mano, palo))
+            declarar(asiento, palo, anuncio_20(asiento, palo), puntos_veinte);
     }
 
     void cantes() {
         cante_hecho = tute_con(m, p.primero, primero) || tute_con(m, p.segundo, segundo);
+        // Most passes end here: neither seat holds a Caballo with its Rey.
+        if (parejas(primero) == 0 && parejas(segundo) == 0) return;
         for (int palo = oros; palo <= bastos; ++palo)
             if (!cante_hecho) cuarenta(palo);
         // The trump pair has already met its 40 check above, so no 20 is ever
         // declared in trumps; a tute ends the deal and leaves no 20 to declare.
         if (m.tute_cantado == SiNo::no)
-            for (int palo = oros; palo <= bastos; ++palo) veinte(palo);
+            for (int palo = oros; palo <= bastos; ++palo) {
+                veinte(p.primero, primero, palo);
+                veinte(p.segundo, segundo, palo);
+            }
     }
 };
 

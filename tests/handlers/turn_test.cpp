@@ -29,7 +29,7 @@ TEST(LaMano, EachLeaderPlaysTheSeatsBeforeTheHumanThenHisCardTheRest) {
         const int ranura = jugar_primera_aceptada(t.m, t);
         ASSERT_NE(ranura, 0);
         EXPECT_EQ(t.m.la_salida, t.m.palo[lider]);
-        EXPECT_EQ(t.m.Label3.caption, std::to_string(lider));
+        EXPECT_EQ(t.m.Label3, lider);
     }
 }
 
