@@ -36,8 +36,7 @@ void salida(Mesa& m, int asiento) {
 
 void contra_cante(Mesa& m, int palo, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {as, baja};
-    probar(m, cadena, palo, asiento);
+    probar<as, baja>(m, palo, asiento);
 }
 
 void salir_mala(Mesa& m, int asiento) {
@@ -45,11 +44,11 @@ void salir_mala(Mesa& m, int asiento) {
     const int sorteo = sortear(m, num_palos);
     // The four suits in cycle from the drawn one.
     int orden[num_palos];
-    for (int n = 0; n < num_palos; ++n) orden[n] = (sorteo - 1 + n) % num_palos + 1;
+    for (int n = 0, palo = sorteo; n < num_palos; ++n, palo = palo == bastos ? oros : palo + 1)
+        orden[n] = palo;
     // The first round leads, suit by suit, the As, else the Tres of a suit led
     // once, else a low card; the later rounds only when no suit offers one.
-    static constexpr Elector rondas[] = {baja, caballo_rey, as, tres};
-    probar_por_palos(m, rondas, orden, asiento);
+    probar_por_palos<baja, caballo_rey, as, tres>(m, orden, asiento);
 }
 
 } // namespace quimbel
