@@ -9,16 +9,18 @@ void echar_carta(Mesa& m, int asiento, int ranura) {
     assert(es_maquina(asiento) && es_ranura(ranura) && m.manos[asiento][ranura].visible);
     pausa_corta(m);
     Imagen& mano = m.manos[asiento][ranura];
+    const int codigo = mano.tag;
     mano.visible = false;
     m.tapas[asiento][ranura].visible = false;
     m.centro[asiento].dibujo = mano.dibujo;
     m.centro[asiento].visible = true;
-    m.plataforma->carta_puesta(asiento, mano.tag);
-    m.registro.anotar(asiento, mano.tag, ranura);
+    m.registro.anotar(asiento, codigo, ranura);
 
-    m.tag[asiento] = mano.tag;
-    m.valor[asiento] = separar_carta(mano.tag).rango;
+    m.tag[asiento] = codigo;
+    m.valor[asiento] = rango_de_codigo(codigo);
     anotar_palo(m, asiento, ranura);
+    // The card is on the table: the notice comes last, when all of it is written.
+    m.plataforma->carta_puesta(asiento, codigo);
 }
 
 void anotar_palo(Mesa& m, int asiento, int ranura) {
