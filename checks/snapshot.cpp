@@ -67,14 +67,14 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     const Boton* botones[] = {&m.barajar, &m.jugando, &m.recoger, &m.Command2, &m.ordenamelas};
     std::string* texto = f.textos;
     for (int b = 0; b < num_controles; ++b) {
-        *texto++ = botones[b]->caption;
+        *texto++ = botones[b]->caption.texto();
         f.botones[b][0] = botones[b]->visible;
         f.botones[b][1] = botones[b]->enabled;
     }
     for (const Etiqueta* e :
          {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        *texto++ = e->caption;
-    *texto = m.Label4.caption;
+        *texto++ = e->caption.texto();
+    *texto = m.Label4.caption.texto();
     return f;
 }
 

@@ -127,7 +127,7 @@ std::string revisar_marcadores(const Mesa& m) {
         // Before the window's load a label has never been written.
         const bool sin_escribir = marcador->caption.empty() && marcador->numero == 0;
         if (!sin_escribir && marcador->caption != std::to_string(marcador->numero))
-            return std::string(nombre) + " shows \"" + marcador->caption + "\" but holds " +
+            return std::string(nombre) + " shows \"" + marcador->caption.texto() + "\" but holds " +
                    std::to_string(marcador->numero);
     }
     return {};

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/table.h"
 
-#include <cassert>
 #include <charconv>
-#include <iterator>
 
 #include "core/texts.h"
 
@@ -15,20 +13,11 @@ Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_
     // The human's cards are not clickable until he is to play.
     for (int i = 1; i <= cartas_por_mano; ++i) manos[yo][i].enabled = false;
 
-    barajar = Boton{std::string(texto::barajar_y_repartir), true, true};
-    jugando = Boton{std::string(texto::la_mano), true, false};
-    recoger = Boton{std::string(texto::tantearse_recoger), true, false};
-    Command2 = Boton{std::string(texto::salir), true, true};
-    ordenamelas = Boton{std::string(texto::agrupar), false, true};
-}
-
-void escribir_numero(Marcador& marcador, int n) {
-    marcador.numero = n;
-    char texto[12];
-    const auto [fin, error] = std::to_chars(std::begin(texto), std::end(texto), n);
-    assert(error == std::errc());
-    (void)error;
-    marcador.caption.assign(texto, fin);
+    barajar = Boton{Rotulo(texto::barajar_y_repartir), true, true};
+    jugando = Boton{Rotulo(texto::la_mano), true, false};
+    recoger = Boton{Rotulo(texto::tantearse_recoger), true, false};
+    Command2 = Boton{Rotulo(texto::salir), true, true};
+    ordenamelas = Boton{Rotulo(texto::agrupar), false, true};
 }
 
 int valor_numerico(std::string_view caption) {

@@ -17,6 +17,7 @@
 #include <string_view>
 
 #include "core/announcements.h"
+#include "core/caption.h"
 #include "core/card_set.h"
 #include "core/cards.h"
 #include "core/public_record.h"
@@ -42,14 +43,14 @@ struct Imagen {
 };
 
 struct Boton {
-    std::string caption;
+    Rotulo caption;
     bool visible = true;
     bool enabled = true;
     bool activo() const { return visible && enabled; }
 };
 
 struct Etiqueta {
-    std::string caption;
+    Rotulo caption;
     bool visible = true;
 };
 
@@ -58,13 +59,6 @@ struct Etiqueta {
 // only through escribir_numero, which writes both.
 struct Marcador : Etiqueta {
     int numero = 0;
-};
-
-// A hidden label that only ever holds one of the game's own texts
-// (core/texts.h): a view of that text, never of a temporary.
-struct EtiquetaOculta {
-    std::string_view caption;
-    bool visible = false;
 };
 
 struct Mesa {
@@ -124,7 +118,7 @@ struct Mesa {
     int tag[por_asiento] = {};   // its code, 0 for " "
     int la_salida = 0;           // the suit led in this trick, 0 before any lead
     int la_pinta = 0;            // the trump suit
-    EtiquetaOculta Label4;        // equipo_gana, or the branch a computer leader took
+    Etiqueta Label4{Rotulo(), false}; // equipo_gana, or the branch a computer leader took
     // Two hidden labels that hold numbers, held typed (their texts would be
     // the decimal numbers): the winner of the last trick collected, and the
     // leader of the trick the human last played to. 0 before the first.
@@ -148,7 +142,10 @@ struct Mesa {
 // Marcador's number instead.
 int valor_numerico(std::string_view caption);
 // The number into the label, and its decimal text into the caption.
-void escribir_numero(Marcador& marcador, int n);
+inline void escribir_numero(Marcador& marcador, int n) {
+    marcador.numero = n;
+    marcador.caption.poner_numero(n);
+}
 
 // Element names, for windows and traces.
 std::string_view nombre_asiento(int asiento);        // "derecha" ... "yo"
