@@ -46,7 +46,8 @@ inline constexpr Conjunto caballo_y_rey(int palo) {
 }
 
 inline constexpr bool contiene(Conjunto cartas, int codigo) {
-    return (cartas & una_carta(codigo)) != 0;
+    assert(es_codigo(codigo));
+    return ((cartas >> codigo) & 1) != 0;
 }
 // Whether `cartas` holds every card of `todas`.
 inline constexpr bool contiene_todas(Conjunto cartas, Conjunto todas) {
