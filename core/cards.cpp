@@ -15,15 +15,6 @@ constexpr std::string_view nombre_por_rango[cartas_por_palo + 1] = {
     "", "Dos", "Cuatro", "Cinco", "Seis", "Siete", "Sota", "Caballo", "Rey", "Tres", "As"};
 } // namespace
 
-std::string_view texto_equipo(Equipo e) {
-    switch (e) {
-    case Equipo::nosotros: return texto::nosotros;
-    case Equipo::ellos: return texto::ellos;
-    case Equipo::ninguno: break;
-    }
-    return "";
-}
-
 std::string_view nombre_palo(int palo) {
     switch (palo) {
     case oros: return texto::oros;

@@ -74,7 +74,6 @@ inline constexpr Equipo equipo_de(int asiento) {
 inline constexpr Equipo contrario(Equipo e) {
     return e == Equipo::nosotros ? Equipo::ellos : Equipo::nosotros;
 }
-std::string_view texto_equipo(Equipo e); // "nosotros", "ellos" or ""
 
 // The suit a label or a slot holds, read as the game has always read it:
 // oros, copas, espadas, and anything else (an empty place too) bastos.

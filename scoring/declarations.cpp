@@ -23,6 +23,11 @@ constexpr Pareja pareja_de(Equipo equipo) {
     return equipo == Equipo::nosotros ? Pareja{arriba, yo} : Pareja{derecha, izquierda};
 }
 
+bool algo_que_cantar(Conjunto mano) {
+    return parejas(mano) != 0 || contiene_todas(mano, los_cuatro(rango_caballo)) ||
+           contiene_todas(mano, los_cuatro(rango_rey));
+}
+
 // One pass for a team. Nothing is played during it, so the two hands are read
 // once for all its checks.
 struct Pasada {
@@ -69,9 +74,10 @@ struct Pasada {
     }
 
     void cantes() {
+        // Most passes end here: neither hand holds a Caballo with its Rey, nor
+        // four Caballos or four Reyes.
+        if (!algo_que_cantar(primero) && !algo_que_cantar(segundo)) return;
         cante_hecho = tute_con(m, p.primero, primero) || tute_con(m, p.segundo, segundo);
-        // Most passes end here: neither seat holds a Caballo with its Rey.
-        if (parejas(primero) == 0 && parejas(segundo) == 0) return;
         for (int palo = oros; palo <= bastos; ++palo)
             if (!cante_hecho) cuarenta(palo);
         // The trump pair has already met its 40 check above, so no 20 is ever

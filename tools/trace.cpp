@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "core/texts.h"
+
 namespace quimbel::sim {
 
 void Traza::numero(long long n) {
