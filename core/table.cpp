@@ -8,7 +8,6 @@
 namespace quimbel {
 
 Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {
-    for (int p = 1; p <= num_cartas; ++p) naipes[p] = Imagen{p, naipe_codigo(p), false, true};
     tapa1 = Imagen{dibujo_dorso, 0, false, true};
     // The human's cards are not clickable until he is to play.
     for (int i = 1; i <= cartas_por_mano; ++i) manos[yo][i].enabled = false;

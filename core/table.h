@@ -42,6 +42,17 @@ struct Imagen {
     bool enabled = true;
 };
 
+// naipes(1..40): the card store, never shown and never written: the forty
+// faces in printed deck order, each with its code as Tag. The same for every
+// table, so a table holds none of its own.
+struct Naipes {
+    Imagen naipe[por_carta] = {};
+    constexpr Naipes() {
+        for (int p = 1; p <= num_cartas; ++p) naipe[p] = Imagen{p, naipe_codigo(p), false, true};
+    }
+    constexpr const Imagen& operator[](int p) const { return naipe[p]; }
+};
+
 struct Boton {
     Rotulo caption;
     bool visible = true;
@@ -100,7 +111,7 @@ struct Mesa {
 
     // ---- Elements ----
 
-    Imagen naipes[por_carta];                // the card store, never shown
+    static constexpr Naipes naipes{};          // the card store, never shown
     Imagen tapa1;                            // the card back, never shown
     Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
     Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
