@@ -44,6 +44,34 @@ Conjunto si_gana(const Mesa& m, int palo, int asiento, int desde, int hasta) {
     return candidatas & cartas_por_encima(palo, mas_alto);
 }
 
+// The follow's own choosers (see players/chain.h): the cards each looks for.
+
+// The Tres, when no As of the suit can still fall on it.
+Conjunto tres_seguro(Mesa& m, int palo, int asiento) {
+    const Conjunto su_tres = tres(m, palo, asiento);
+    if (su_tres == 0) return 0;
+    // The partner's cards count as outstanding too: only the seat's own hand
+    // and the opponents' cards on the table are trusted.
+    if (as_en_otra_mano(m, palo, asiento) || as_contrario_en_mesa(m, palo, asiento)) return 0;
+    return su_tres;
+}
+
+// A low card that beats the table. The Dos is left out: it beats nothing.
+Conjunto baja_gana(Mesa& m, int palo, int asiento) {
+    return si_gana(m, palo, asiento, rango_dos + 1, rango_sota);
+}
+
+Conjunto caballo_rey_gana(Mesa& m, int palo, int asiento) {
+    return si_gana(m, palo, asiento, rango_caballo, rango_rey);
+}
+
+// The Tres, unless an opponent has put down the As.
+Conjunto tres_sin_as(Mesa& m, int palo, int asiento) {
+    const Conjunto su_tres = tres(m, palo, asiento);
+    if (su_tres == 0 || as_contrario_en_mesa(m, palo, asiento)) return 0;
+    return su_tres;
+}
+
 } // namespace
 
 void seguir(Mesa& m, int asiento) {
@@ -77,32 +105,6 @@ void seguir_palo(Mesa& m, int palo, int asiento) {
     probar<as, tres_seguro, baja_gana, caballo_rey_gana, tres_sin_as, baja, caballo_rey, tres>(
         m, palo, asiento);
     if (!elegida(m)) sin_palo(m, palo, asiento);
-}
-
-// The Tres, when no As of the suit can still fall on it.
-Conjunto tres_seguro(Mesa& m, int palo, int asiento) {
-    const Conjunto su_tres = tres(m, palo, asiento);
-    if (su_tres == 0) return 0;
-    // The partner's cards count as outstanding too: only the seat's own hand
-    // and the opponents' cards on the table are trusted.
-    if (as_en_otra_mano(m, palo, asiento) || as_contrario_en_mesa(m, palo, asiento)) return 0;
-    return su_tres;
-}
-
-// A low card that beats the table. The Dos is left out: it beats nothing.
-Conjunto baja_gana(Mesa& m, int palo, int asiento) {
-    return si_gana(m, palo, asiento, rango_dos + 1, rango_sota);
-}
-
-Conjunto caballo_rey_gana(Mesa& m, int palo, int asiento) {
-    return si_gana(m, palo, asiento, rango_caballo, rango_rey);
-}
-
-// The Tres, unless an opponent has put down the As.
-Conjunto tres_sin_as(Mesa& m, int palo, int asiento) {
-    const Conjunto su_tres = tres(m, palo, asiento);
-    if (su_tres == 0 || as_contrario_en_mesa(m, palo, asiento)) return 0;
-    return su_tres;
 }
 
 void seguir_barato(Mesa& m, int palo, int asiento) {

@@ -16,10 +16,4 @@ void seguir_palo(Mesa& m, int palo, int asiento);
 void seguir_barato(Mesa& m, int palo, int asiento);
 void seguir_cargando(Mesa& m, int palo, int asiento);
 
-// The follow's own choosers (see players/chain.h): the cards each looks for.
-Conjunto tres_seguro(Mesa& m, int palo, int asiento);
-Conjunto baja_gana(Mesa& m, int palo, int asiento);
-Conjunto caballo_rey_gana(Mesa& m, int palo, int asiento);
-Conjunto tres_sin_as(Mesa& m, int palo, int asiento);
-
 } // namespace quimbel
