@@ -11,7 +11,8 @@ namespace {
 void vaciar_arrays(Mesa& m, int asiento, int hueco) {
     for (int p = oros; p <= bastos; ++p) {
         int& entrada = m.cartas[asiento][p][hueco];
-        if (entrada != 0) m.en_mano[asiento].quitar(entrada);
+        if (entrada == 0) continue;
+        m.en_mano[asiento].quitar(entrada);
         entrada = 0;
     }
 }
