@@ -16,10 +16,10 @@ Conocimiento conocimiento_de(const Mesa& m) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             k.cantado[asiento][palo] = m.cantado[asiento][palo];
-    k.tanteo_nosotros = valor_numerico(m.tanteo_nosotros.caption);
-    k.tanteo_ellos = valor_numerico(m.tanteo_ellos.caption);
-    k.juegos_nosotros = valor_numerico(m.juegos_nosotros.caption);
-    k.juegos_ellos = valor_numerico(m.juegos_ellos.caption);
+    k.tanteo_nosotros = m.tanteo_nosotros.numero;
+    k.tanteo_ellos = m.tanteo_ellos.numero;
+    k.juegos_nosotros = m.juegos_nosotros.numero;
+    k.juegos_ellos = m.juegos_ellos.numero;
     return k;
 }
 

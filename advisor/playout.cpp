@@ -52,10 +52,8 @@ double chance_de_partida(int juegos_nosotros, int juegos_ellos) {
 
 double valor_del_final(const Mesa& m, const PlataformaMundo& plataforma) {
     if (plataforma.fin_partida != 0) return plataforma.fin_partida > 0 ? 1.0 : 0.0;
-    const int margen =
-        valor_numerico(m.tanteo_nosotros.caption) - valor_numerico(m.tanteo_ellos.caption);
-    return chance_de_partida(valor_numerico(m.juegos_nosotros.caption),
-                             valor_numerico(m.juegos_ellos.caption)) +
+    const int margen = m.tanteo_nosotros.numero - m.tanteo_ellos.numero;
+    return chance_de_partida(m.juegos_nosotros.numero, m.juegos_ellos.numero) +
            peso_del_tanteo * margen;
 }
 

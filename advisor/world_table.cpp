@@ -59,8 +59,7 @@ bool como_se_vio(const Mesa& m, const Conocimiento& k) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             if (m.cantado[asiento][palo] != k.cantado[asiento][palo]) return false;
-    return valor_numerico(m.tanteo_nosotros.caption) == k.tanteo_nosotros &&
-           valor_numerico(m.tanteo_ellos.caption) == k.tanteo_ellos;
+    return m.tanteo_nosotros.numero == k.tanteo_nosotros && m.tanteo_ellos.numero == k.tanteo_ellos;
 }
 
 } // namespace

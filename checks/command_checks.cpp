@@ -33,8 +33,8 @@ int jugadas_del_reparto(const Vigia& v) {
 void Revisor::antes() {
     antes_ = fotografiar(m_);
     antes_sin_fila4_ = fotografiar(m_, true);
-    juegos_antes_[0] = valor_numerico(m_.juegos_nosotros.caption);
-    juegos_antes_[1] = valor_numerico(m_.juegos_ellos.caption);
+    juegos_antes_[0] = valor_numerico(m_.juegos_nosotros.caption.texto());
+    juegos_antes_[1] = valor_numerico(m_.juegos_ellos.caption.texto());
     vigia.nueva_orden();
 }
 
@@ -106,11 +106,12 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
         if (std::string e = revisar_manos(m_, vigia.destapado); !e.empty()) return e;
     }
     if (std::string e = revisar_botones(m_); !e.empty()) return e;
+    if (std::string e = revisar_marcadores(m_); !e.empty()) return e;
 
     // Games only go up inside a match: by the winner's 1 or 2 at the end of a
     // deal, by 2 for a tute; the match end puts everything back to 0.
-    const int juegos[2] = {valor_numerico(m_.juegos_nosotros.caption),
-                           valor_numerico(m_.juegos_ellos.caption)};
+    const int juegos[2] = {valor_numerico(m_.juegos_nosotros.caption.texto()),
+                           valor_numerico(m_.juegos_ellos.caption.texto())};
     if (vigia.partida_terminada) {
         for (const Etiqueta* e :
              {&m_.tanteo_nosotros, &m_.tanteo_ellos, &m_.juegos_nosotros, &m_.juegos_ellos})

@@ -35,9 +35,23 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     std::memcpy(f.centro, m.centro, sizeof f.centro);
     f.pinta = m.pinta;
     std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
+    std::copy(std::begin(m.en_mano), std::end(m.en_mano), f.en_mano);
     std::memcpy(f.palos, m.palos, sizeof f.palos);
-    const int numeros[] = {m.quien_sale, m.turno_mano, m.baza_numero,     m.gana_baza,
-                           m.la_salida,  m.la_pinta,   m.ultima_nosotros, int(m.tute_cantado)};
+    const int numeros[] = {m.quien_sale,
+                           m.turno_mano,
+                           m.baza_numero,
+                           m.gana_baza,
+                           m.la_salida,
+                           m.la_pinta,
+                           m.ultima_nosotros,
+                           int(m.tute_cantado),
+                           m.label7,
+                           m.Label3,
+                           m.tanteo_nosotros.numero,
+                           m.tanteo_ellos.numero,
+                           m.juegos_nosotros.numero,
+                           m.juegos_ellos.numero};
+    static_assert(sizeof numeros == sizeof f.numeros);
     std::memcpy(f.numeros, numeros, sizeof f.numeros);
     std::memcpy(f.cantado, m.cantado, sizeof f.cantado);
     std::memcpy(f.salidas, m.salidas, sizeof f.salidas);
@@ -53,13 +67,14 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     const Boton* botones[] = {&m.barajar, &m.jugando, &m.recoger, &m.Command2, &m.ordenamelas};
     std::string* texto = f.textos;
     for (int b = 0; b < num_controles; ++b) {
-        *texto++ = botones[b]->caption;
+        *texto++ = botones[b]->caption.texto();
         f.botones[b][0] = botones[b]->visible;
         f.botones[b][1] = botones[b]->enabled;
     }
-    for (const Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros,
-                              &m.juegos_ellos, &m.Label4, &m.label7, &m.Label3})
-        *texto++ = e->caption;
+    for (const Etiqueta* e :
+         {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        *texto++ = e->caption.texto();
+    *texto = m.Label4.caption.texto();
     return f;
 }
 
@@ -73,11 +88,13 @@ std::string diferencias(const Foto& a, const Foto& b) {
     if (!tapas) anotar(lista, "card backs");
     if (!mismas_imagenes(a.centro, b.centro)) anotar(lista, "centre images");
     if (!misma_imagen(a.pinta, b.pinta)) anotar(lista, "trump image");
-    if (!mismos_bytes(a.cartas, b.cartas)) anotar(lista, "suit arrays");
+    if (!mismos_bytes(a.cartas, b.cartas) ||
+        !std::equal(std::begin(a.en_mano), std::end(a.en_mano), std::begin(b.en_mano)))
+        anotar(lista, "suit arrays");
     if (!mismos_bytes(a.palos, b.palos)) anotar(lista, "suit-number arrays");
     if (!mismos_bytes(a.numeros, b.numeros))
         anotar(lista, "quien_sale/turno_mano/baza_numero/gana_baza/la_salida/la_pinta/"
-                      "ultima_nosotros/tute_cantado");
+                      "ultima_nosotros/tute_cantado/label7/Label3/score numbers");
     if (!mismos_bytes(a.cantado, b.cantado)) anotar(lista, "declaration flags");
     if (!mismos_bytes(a.salidas, b.salidas)) anotar(lista, "led-suit counters");
     if (!mismos_bytes(a.fila, b.fila)) anotar(lista, "trick table");

@@ -17,14 +17,16 @@ struct Foto {
     Imagen centro[por_asiento];
     Imagen pinta;
     int cartas[por_asiento][por_palo][por_ranura];
+    CartasEnMano en_mano[por_asiento];
     int palos[por_asiento][por_ranura];
-    int numeros[8]; // quien_sale, turno_mano, baza_numero, gana_baza, la_salida, la_pinta,
-                    // ultima_nosotros, tute_cantado
+    int numeros[14]; // quien_sale, turno_mano, baza_numero, gana_baza, la_salida, la_pinta,
+                     // ultima_nosotros, tute_cantado, label7, Label3, and the numbers
+                     // of the four score labels
     int cantado[por_asiento][por_palo];
     int salidas[por_palo];
     int fila[por_asiento][3]; // the trick table: palo, valor, tag of each seat
     bool marcas[por_asiento + num_anuncios + 2];
-    std::string textos[12]; // captions of the buttons, the score labels and the hidden labels
+    std::string textos[10]; // captions of the buttons, the score labels and Label4
     bool botones[num_controles][2]; // visible, enabled
 };
 

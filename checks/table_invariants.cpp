@@ -2,6 +2,7 @@
 #include "checks/table_invariants.h"
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 namespace quimbel::revision {
@@ -77,6 +78,21 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
             }
         }
     }
+    // Each seat's set of cards is its suit arrays over again, with each card's slot.
+    for (int s = derecha; s <= yo; ++s) {
+        CartasEnMano segun_arrays;
+        for (int p = oros; p <= bastos; ++p)
+            for (int i = 1; i <= cartas_por_mano; ++i)
+                if (es_codigo(m.cartas[s][p][i])) segun_arrays.poner(m.cartas[s][p][i], i);
+        const CartasEnMano& en_mano = m.en_mano[s];
+        if (en_mano.cartas != segun_arrays.cartas)
+            return "the set of cards of " + std::string(nombre_asiento(s)) + " is not its suit arrays";
+        for (int c = 1; c <= num_cartas; ++c)
+            if (en_mano.hueco[c] != segun_arrays.hueco[c])
+                return "the set of cards of " + std::string(nombre_asiento(s)) + " puts card " +
+                       std::to_string(c) + " in slot " + std::to_string(en_mano.hueco[c]) +
+                       ", its suit arrays in " + std::to_string(segun_arrays.hueco[c]);
+    }
     if (m.pinta.visible && m.la_pinta != palo_de_codigo(m.pinta.tag))
         return "la_pinta is " + std::string(nombre_palo(m.la_pinta)) + " but the trump card is " +
                nombre_carta(m.pinta.tag);
@@ -98,6 +114,22 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
     if (en_arrays != en_imagenes)
         return "the human's arrays hold {" + que_cartas(en_arrays) +
                "} but his visible cards are {" + que_cartas(en_imagenes) + "}";
+    return {};
+}
+
+std::string revisar_marcadores(const Mesa& m) {
+    const std::pair<const char*, const Marcador*> marcadores[] = {
+        {"tanteo_nosotros", &m.tanteo_nosotros},
+        {"tanteo_ellos", &m.tanteo_ellos},
+        {"juegos_nosotros", &m.juegos_nosotros},
+        {"juegos_ellos", &m.juegos_ellos}};
+    for (auto [nombre, marcador] : marcadores) {
+        // Before the window's load a label has never been written.
+        const bool sin_escribir = marcador->caption.empty() && marcador->numero == 0;
+        if (!sin_escribir && marcador->caption != std::to_string(marcador->numero))
+            return std::string(nombre) + " shows \"" + marcador->caption.texto() + "\" but holds " +
+                   std::to_string(marcador->numero);
+    }
     return {};
 }
 

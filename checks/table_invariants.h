@@ -19,9 +19,14 @@ std::string revisar_lugares(const Mesa& m, const bool (&jugadas)[por_carta]);
 // its visible image there; the human's arrays hold exactly the codes of his
 // visible images; every visible face shows the card of its Tag; a card back
 // covers only a card in hand, and every card of a computer seat is covered
-// unless that seat has declared a tute (`destapado`). The trump suit is the
-// suit of the trump card.
+// unless that seat has declared a tute (`destapado`). Each seat's set of
+// cards (en_mano) holds the codes of its suit arrays, each at its slot. The
+// trump suit is the suit of the trump card.
 std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]);
+
+// Each score label's number is its caption, written plainly ("0", "57"),
+// once the window has loaded.
+std::string revisar_marcadores(const Mesa& m);
 
 // The buttons and the human's cards are in one of the states of the turn
 // driver: ready to deal, dealt, trick ready, human to play, trick complete.

@@ -74,7 +74,6 @@ inline constexpr Equipo equipo_de(int asiento) {
 inline constexpr Equipo contrario(Equipo e) {
     return e == Equipo::nosotros ? Equipo::ellos : Equipo::nosotros;
 }
-std::string_view texto_equipo(Equipo e); // "nosotros", "ellos" or ""
 
 // The suit a label or a slot holds, read as the game has always read it:
 // oros, copas, espadas, and anything else (an empty place too) bastos.
@@ -108,10 +107,25 @@ inline constexpr Carta separar_carta(int codigo) {
 // Suit names. A number outside 1..4 has the name of an empty place, " ".
 std::string_view nombre_palo(int palo);
 
+namespace detalle {
+// Rank order of the face at each position of a suit's block of pictures,
+// in printed order: As, Dos, Tres, Cuatro, Cinco, Seis, Siete, Sota, Caballo, Rey.
+inline constexpr int rango_por_posicion[cartas_por_palo + 1] = {0, 10, 1, 9, 2, 3, 4, 5, 6, 7, 8};
+// The inverse: picture position of each rank order.
+inline constexpr int posicion_por_rango[cartas_por_palo + 1] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 3, 1};
+} // namespace detalle
+
 // naipes(p): the card code carried in the Tag of the face at picture index p.
-int naipe_codigo(int p);
+inline constexpr int naipe_codigo(int p) {
+    assert(es_codigo(p));
+    const int palo = (p - 1) / cartas_por_palo + 1;
+    return codigo_de(palo, detalle::rango_por_posicion[(p - 1) % cartas_por_palo + 1]);
+}
 // The picture index of the face of a card code (the inverse of naipe_codigo).
-int naipe_de_codigo(int codigo);
+inline constexpr int naipe_de_codigo(int codigo) {
+    const Carta c = separar_carta(codigo);
+    return cartas_por_palo * (c.palo - 1) + detalle::posicion_por_rango[c.rango];
+}
 // "As de oros", "Caballo de copas" ... for a card code.
 std::string nombre_carta(int codigo);
 

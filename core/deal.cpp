@@ -7,8 +7,8 @@
 namespace quimbel {
 
 void Form_Load(Mesa& m) {
-    for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        e->caption = texto::cero;
+    for (Marcador* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        escribir_numero(*e, 0);
     // The human leads the first deal two times in five, each computer seat once.
     const int sorteo = sortear(m, 5);
     m.quien_sale = sorteo <= izquierda ? sorteo : yo;
@@ -39,14 +39,16 @@ void barajar_Click(Mesa& m) {
     m.barajar.caption = texto::barajar_y_repartir;
     m.barajar.enabled = false;
 
-    m.tanteo_nosotros.caption = texto::cero;
-    m.tanteo_ellos.caption = texto::cero;
+    escribir_numero(m.tanteo_nosotros, 0);
+    escribir_numero(m.tanteo_ellos, 0);
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 
-    for (int asiento = derecha; asiento <= yo; ++asiento)
+    for (int asiento = derecha; asiento <= yo; ++asiento) {
         for (int palo = oros; palo <= bastos; ++palo)
             for (int i = 1; i <= cartas_por_mano; ++i) m.cartas[asiento][palo][i] = 0;
+        m.en_mano[asiento] = {};
+    }
 
     ocultar_manos(m);
     barajar_cartas(m);
@@ -73,17 +75,9 @@ void ocultar_manos(Mesa& m) {
 
 void barajar_cartas(Mesa& m) {
     for (int& p : m.baraja) p = 0;
-    // Which picture indexes are already in the deck: the same answer as a scan
-    // of the deck for the drawn number, without the forty comparisons.
-    bool en_baraja[por_carta] = {};
-    for (int posicion = 1; posicion <= num_cartas;) {
-        // The reseed comes before every draw, the rejected ones included.
-        const int sorteo = sortear(m, num_cartas);
-        assert(es_codigo(sorteo));
-        if (en_baraja[sorteo]) continue;
-        m.baraja[posicion++] = sorteo;
-        en_baraja[sorteo] = true;
-    }
+    // Draw after draw, the reseed before each, the rejected ones included:
+    // see llenar_baraja.
+    m.azar->barajar(m.baraja);
     m.pinta.visible = false;
     m.shape4_visible = false;
     m.label2_visible = false;
@@ -122,6 +116,7 @@ void dar_carta(Mesa& m, int asiento, int vuelta, int posicion) {
     const int codigo = imagen.tag;
     const int palo = palo_de_codigo(codigo);
     m.cartas[asiento][palo][vuelta] = codigo;
+    m.en_mano[asiento].poner(codigo, vuelta);
     m.palos[asiento][vuelta] = palo;
     if (asiento != yo) {
         Imagen& dorso = m.tapas[asiento][vuelta];

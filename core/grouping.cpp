@@ -12,9 +12,11 @@ void ordenamelas_Click(Mesa& m) {
     for (int palo = oros; palo <= bastos; ++palo) {
         // The suit arrays keep the deal order, so a suit's cards come out in
         // the order they were dealt: grouped, not sorted by rank.
-        for (int i = 1; i <= cartas_por_mano && vuelta <= cartas_por_mano; ++i) {
+        for (int i = 1; i <= cartas_por_mano; ++i) {
             const int codigo = m.cartas[yo][palo][i];
             if (codigo == 0) continue;
+            // Ten images at most: whatever else the arrays hold has no place.
+            if (vuelta > cartas_por_mano) return;
             // The game's agrupar_palo: the picture in naipes whose Tag is this code.
             const Imagen& naipe = m.naipes[naipe_de_codigo(codigo)];
             Imagen& imagen = m.manos[yo][vuelta];

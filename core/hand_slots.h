@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A card into a seat's hand slot, or out of it, with every picture of a hand
 // kept in step: the face image (picture, Tag, visible), a computer seat's
-// back, the four suit arrays and the slot's suit number. Whoever lays a hand
-// by hand (a world of the hint, a test) goes through these two.
+// back, the four suit arrays with the seat's set of cards (en_mano), and the
+// slot's suit number. Whoever lays a hand by hand (a world of the hint, a
+// test) goes through these two.
 #pragma once
 
 #include "core/table.h"

@@ -10,19 +10,11 @@ namespace {
 constexpr std::string_view permitida;
 
 // Whether the human holds a card of the suit.
-bool tiene_palo(const Mesa& m, int palo) {
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.cartas[yo][palo][i] != 0) return true;
-    return false;
-}
+bool tiene_palo(const Mesa& m, int palo) { return m.en_mano[yo].alguna(cartas_del_palo(palo)); }
 
 // Whether the human holds a card of the suit ranked above `rango`.
 bool tiene_mas_alta(const Mesa& m, int palo, int rango) {
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        const int codigo = m.cartas[yo][palo][i];
-        if (codigo != 0 && rango_de_codigo(codigo) > rango) return true;
-    }
-    return false;
+    return m.en_mano[yo].alguna(cartas_por_encima(palo, rango));
 }
 
 // The table is the cards of the seats that played before the human: from the

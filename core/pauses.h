@@ -23,10 +23,7 @@ inline void pausa_larga(Mesa& m) {
 // Reseed from the clock, then the integer part of (r * k + 1): a number 1..k.
 inline int sortear(Mesa& m, int k) {
     assert(k >= 1);
-    m.azar->resembrar();
-    // Plain double arithmetic; the build forbids fused multiply-adds, so this
-    // rounds exactly as the scripted traces expect.
-    return static_cast<int>(m.azar->aleatorio() * k + 1.0);
+    return m.azar->sortear(k);
 }
 
 } // namespace quimbel

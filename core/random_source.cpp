@@ -5,6 +5,8 @@
 
 namespace quimbel {
 
+void FuenteAzar::barajar(int (&baraja)[por_carta]) { llenar_baraja(*this, baraja); }
+
 AzarReloj::AzarReloj()
     : AzarReloj([] {
           return static_cast<std::uint64_t>(

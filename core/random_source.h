@@ -7,7 +7,14 @@
 #include <cstdint>
 #include <functional>
 
+#include "core/card_set.h"
+
 namespace quimbel {
+
+// The integer part of (r * k + 1) for r in [0, 1): a number 1..k. Plain
+// double arithmetic; the build forbids fused multiply-adds, so this rounds
+// exactly as the scripted traces expect.
+inline int de_uno_a(int k, double r) { return static_cast<int>(r * k + 1.0); }
 
 class FuenteAzar {
 public:
@@ -16,7 +23,29 @@ public:
     virtual void resembrar() = 0;
     // A number in [0, 1).
     virtual double aleatorio() = 0;
+
+    // A draw as the game makes every one: reseed, then a number 1..k.
+    virtual int sortear(int k) {
+        resembrar();
+        return de_uno_a(k, aleatorio());
+    }
+    // The shuffle's draws: see llenar_baraja. A source whose draws are cheap
+    // runs its 170-odd draws without a call through this table for each.
+    virtual void barajar(int (&baraja)[por_carta]);
 };
+
+// Deck positions 1..40 filled in turn with numbers 1..40, each drawn after a
+// reseed; a number already in the deck is drawn again for the same position.
+template <class Fuente> void llenar_baraja(Fuente& azar, int (&baraja)[por_carta]) {
+    Conjunto en_baraja = 0; // the numbers already dealt into the deck
+    for (int posicion = 1; posicion <= num_cartas;) {
+        const int sorteo = azar.sortear(num_cartas);
+        assert(es_codigo(sorteo));
+        if (contiene(en_baraja, sorteo)) continue;
+        baraja[posicion++] = sorteo;
+        en_baraja |= una_carta(sorteo);
+    }
+}
 
 // splitmix64: the next output of the state s. Inline: the shuffle draws about
 // 170 numbers a deal.
@@ -37,6 +66,15 @@ public:
     void sembrar(std::uint64_t semilla) { estado_ = semilla; }
     void resembrar() override {}
     double aleatorio() override { return a_unidad(splitmix64(estado_)); }
+    // de_uno_a(k, aleatorio()) with one multiplication fewer: (z * 2^-53) * k
+    // and z * (k * 2^-53) both round the exact product z * k * 2^-53 once,
+    // since multiplying by a power of two is exact. The same double, so the
+    // same number.
+    int sortear(int k) override {
+        const double z = static_cast<double>(splitmix64(estado_) >> 11);
+        return static_cast<int>(z * (k * 0x1.0p-53) + 1.0);
+    }
+    void barajar(int (&baraja)[por_carta]) override { llenar_baraja(*this, baraja); }
 
 private:
     std::uint64_t estado_;

@@ -8,16 +8,15 @@
 namespace quimbel {
 
 Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {
-    for (int p = 1; p <= num_cartas; ++p) naipes[p] = Imagen{p, naipe_codigo(p), false, true};
     tapa1 = Imagen{dibujo_dorso, 0, false, true};
     // The human's cards are not clickable until he is to play.
     for (int i = 1; i <= cartas_por_mano; ++i) manos[yo][i].enabled = false;
 
-    barajar = Boton{std::string(texto::barajar_y_repartir), true, true};
-    jugando = Boton{std::string(texto::la_mano), true, false};
-    recoger = Boton{std::string(texto::tantearse_recoger), true, false};
-    Command2 = Boton{std::string(texto::salir), true, true};
-    ordenamelas = Boton{std::string(texto::agrupar), false, true};
+    barajar = Boton{Rotulo(texto::barajar_y_repartir), true, true};
+    jugando = Boton{Rotulo(texto::la_mano), true, false};
+    recoger = Boton{Rotulo(texto::tantearse_recoger), true, false};
+    Command2 = Boton{Rotulo(texto::salir), true, true};
+    ordenamelas = Boton{Rotulo(texto::agrupar), false, true};
 }
 
 int valor_numerico(std::string_view caption) {

@@ -17,6 +17,8 @@
 #include <string_view>
 
 #include "core/announcements.h"
+#include "core/caption.h"
+#include "core/card_set.h"
 #include "core/cards.h"
 #include "core/public_record.h"
 
@@ -40,16 +42,34 @@ struct Imagen {
     bool enabled = true;
 };
 
+// naipes(1..40): the card store, never shown and never written: the forty
+// faces in printed deck order, each with its code as Tag. The same for every
+// table, so a table holds none of its own.
+struct Naipes {
+    Imagen naipe[por_carta] = {};
+    constexpr Naipes() {
+        for (int p = 1; p <= num_cartas; ++p) naipe[p] = Imagen{p, naipe_codigo(p), false, true};
+    }
+    constexpr const Imagen& operator[](int p) const { return naipe[p]; }
+};
+
 struct Boton {
-    std::string caption;
+    Rotulo caption;
     bool visible = true;
     bool enabled = true;
     bool activo() const { return visible && enabled; }
 };
 
 struct Etiqueta {
-    std::string caption;
+    Rotulo caption;
     bool visible = true;
+};
+
+// A label that shows a number (a score): the number is kept beside its
+// caption, so that the game reads it back without parsing the text. Written
+// only through escribir_numero, which writes both.
+struct Marcador : Etiqueta {
+    int numero = 0;
 };
 
 struct Mesa {
@@ -67,6 +87,10 @@ struct Mesa {
     // a set of codes once the hand has been grouped.
     int cartas[por_asiento][por_palo][por_ranura] = {};
     int palos[por_asiento][por_ranura] = {}; // palos_derecha ... palos_yo: suit of each slot
+    // The same cards as the suit arrays, as the choosers ask about them: the
+    // set of codes each seat's arrays hold, and the slot of each (see
+    // core/card_set.h). Written wherever the arrays are.
+    CartasEnMano en_mano[por_asiento];
 
     int quien_sale = 0;
     int turno_mano = 0;
@@ -87,7 +111,7 @@ struct Mesa {
 
     // ---- Elements ----
 
-    Imagen naipes[por_carta];                // the card store, never shown
+    static constexpr Naipes naipes{};          // the card store, never shown
     Imagen tapa1;                            // the card back, never shown
     Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
     Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
@@ -105,9 +129,12 @@ struct Mesa {
     int tag[por_asiento] = {};   // its code, 0 for " "
     int la_salida = 0;           // the suit led in this trick, 0 before any lead
     int la_pinta = 0;            // the trump suit
-    Etiqueta Label4{"", false};
-    Etiqueta label7{"", false};
-    Etiqueta Label3{"", false};
+    Etiqueta Label4{Rotulo(), false}; // equipo_gana, or the branch a computer leader took
+    // Two hidden labels that hold numbers, held typed (their texts would be
+    // the decimal numbers): the winner of the last trick collected, and the
+    // leader of the trick the human last played to. 0 before the first.
+    int label7 = 0;
+    int Label3 = 0;
 
     Boton barajar;
     Boton jugando;
@@ -115,16 +142,21 @@ struct Mesa {
     Boton Command2;
     Boton ordenamelas;
 
-    Etiqueta tanteo_nosotros;
-    Etiqueta tanteo_ellos;
-    Etiqueta juegos_nosotros;
-    Etiqueta juegos_ellos;
+    Marcador tanteo_nosotros;
+    Marcador tanteo_ellos;
+    Marcador juegos_nosotros;
+    Marcador juegos_ellos;
 };
 
-// The captions that hold numbers are read back by their numeric value; text
-// that is not a number reads as 0.
+// A caption read by its numeric value, as the game reads a number written as
+// text; text that is not a number reads as 0. The game itself reads a
+// Marcador's number instead.
 int valor_numerico(std::string_view caption);
-inline void escribir_numero(Etiqueta& etiqueta, int n) { etiqueta.caption = std::to_string(n); }
+// The number into the label, and its decimal text into the caption.
+inline void escribir_numero(Marcador& marcador, int n) {
+    marcador.numero = n;
+    marcador.caption.poner_numero(n);
+}
 
 // Element names, for windows and traces.
 std::string_view nombre_asiento(int asiento);        // "derecha" ... "yo"

@@ -58,3 +58,12 @@ inline constexpr std::string_view titulo = "Quimbel (V" QUIMBEL_VERSION ")";
 inline constexpr std::string_view pinta_titulo = "PINTA";
 
 } // namespace quimbel::texto
+
+namespace quimbel {
+
+// A team's name: "nosotros", "ellos", or "" for no team.
+inline constexpr std::string_view texto_equipo(Equipo e) {
+    return e == Equipo::nosotros ? texto::nosotros : e == Equipo::ellos ? texto::ellos : "";
+}
+
+} // namespace quimbel

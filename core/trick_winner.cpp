@@ -11,11 +11,15 @@ void evaluar_con_triunfo(Mesa& m) { baza_a(m, palo_de_codigo(m.pinta.tag)); }
 // trump down there is nothing to find, and the evaluation stops with
 // equipo_gana left empty (the callers never ask this).
 void evaluar(Mesa& m, int palo, bool es_pasada_de_salida) {
-    unsigned candidatos = 0;
+    // The seat with the highest card of `palo`, as gana_entre finds it among
+    // the seats that put one down.
+    int mejor = 0;
     for (int k = derecha; k <= yo; ++k)
-        if (m.palo[k] == palo && palo != 0) candidatos |= 1u << k;
-    if (candidatos != 0) {
-        gana_entre(m, candidatos);
+        if (m.palo[k] == palo && palo != 0 && (mejor == 0 || m.valor[k] > m.valor[mejor]))
+            mejor = k;
+    if (mejor != 0) {
+        m.gana_baza = mejor;
+        m.equipo_gana = equipo_de(mejor);
     } else if (!es_pasada_de_salida) {
         baza_al_palo_salida(m);
     }

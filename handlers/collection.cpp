@@ -23,7 +23,7 @@ void recoger_Click(Mesa& m) {
     tantear_baza(m);
 
     m.Label4.caption = texto_equipo(m.equipo_gana);
-    escribir_numero(m.label7, m.gana_baza);
+    m.label7 = m.gana_baza;
 
     // The trick table stays as it is until the next jugando_Click.
     switch (m.gana_baza) {

@@ -33,7 +33,7 @@ void yo_Click(Mesa& m, int ranura) {
     m.plataforma->carta_puesta(yo, m.tag[yo]);
     m.registro.anotar(yo, m.tag[yo], ranura);
 
-    escribir_numero(m.Label3, m.quien_sale);
+    m.Label3 = m.quien_sale;
 
     // Locked before the seats after him pause to put their cards down, so that
     // no second card can be played into this trick.
@@ -61,13 +61,11 @@ void yo_Click(Mesa& m, int ranura) {
 void quitar_carta_yo(Mesa& m) {
     const int palo = palo_o_bastos(m.palo[yo]);
     const int codigo = codigo_de(palo, m.valor[yo]);
-    // The arrays are a set of codes once the hand is grouped: search by code.
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        if (m.cartas[yo][palo][i] == codigo) {
-            m.cartas[yo][palo][i] = 0;
-            break;
-        }
-    }
+    // The arrays are a set of codes once the hand is grouped: the card is
+    // found by its code, and the human's set says where it lies.
+    if (!m.en_mano[yo].tiene(codigo)) return;
+    m.cartas[yo][palo][m.en_mano[yo].hueco[codigo]] = 0;
+    m.en_mano[yo].quitar(codigo);
 }
 
 } // namespace quimbel

@@ -44,16 +44,18 @@ inline int jugar_primera_aceptada(Mesa& m) {
 // the match. Each trick collected adds one to `bazas`. What could not act, or
 // nullptr.
 template <class Actuar> const char* terminar_reparto(const Mesa& m, Actuar&& actuar, int& bazas) {
+    // The turn driver offers one control at a time: the buttons are looked at
+    // first, the human's ten cards only when no button can act.
     while (!m.barajar.activo()) {
-        if (le_toca_a_yo(m)) {
-            if (!jugar_primera_aceptada(m, actuar)) return "no card of the human was accepted";
-        } else if (m.recoger.activo()) {
+        if (m.recoger.activo()) {
             if (!actuar(Control::recoger)) return "recoger could not be pressed";
             ++bazas;
         } else if (m.jugando.activo()) {
             if (!actuar(Control::jugando)) return "jugando could not be pressed";
         } else if (m.ordenamelas.activo()) {
             if (!actuar(Control::ordenamelas)) return "ordenamelas could not be pressed";
+        } else if (le_toca_a_yo(m)) {
+            if (!jugar_primera_aceptada(m, actuar)) return "no card of the human was accepted";
         } else {
             return "no control can act";
         }

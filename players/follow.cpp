@@ -26,35 +26,50 @@ bool as_contrario_en_mesa(const Mesa& m, int palo, int asiento) {
 // Whether another seat, the human included, still holds the As of `palo`.
 bool as_en_otra_mano(const Mesa& m, int palo, int asiento) {
     const int codigo_as = codigo_de(palo, rango_as);
-    for (int otro = derecha; otro <= yo; ++otro) {
-        if (otro == asiento) continue;
-        for (int i = 1; i <= cartas_por_mano; ++i)
-            if (m.cartas[otro][palo][i] == codigo_as) return true;
-    }
+    for (int otro = derecha; otro <= yo; ++otro)
+        if (otro != asiento && m.en_mano[otro].tiene(codigo_as)) return true;
     return false;
 }
 
-// Play the first card of `palo` with rank order in [desde, hasta] that is
-// higher than the rank on the table of each of the other three seats, whatever
-// the suits of those cards.
-void elegir_si_gana(Mesa& m, int palo, int asiento, int desde, int hasta) {
+// The seat's cards of `palo` with rank order in [desde, hasta] that are higher
+// than the rank on the table of each of the other three seats, whatever the
+// suits of those cards.
+Conjunto si_gana(const Mesa& m, int palo, int asiento, int desde, int hasta) {
+    // The table matters only when the seat holds such a card at all.
+    const Conjunto candidatas = m.en_mano[asiento].cartas & cartas_entre(palo, desde, hasta);
+    if (candidatas == 0) return 0;
     int mas_alto = 0;
     for (int k = derecha; k <= yo; ++k)
         if (k != asiento && m.valor[k] > mas_alto) mas_alto = m.valor[k];
-    // The first slot whose rank lies in [desde, hasta] and above the table:
-    // one unsigned comparison against the narrowed range.
-    const int minimo = mas_alto + 1 > desde ? mas_alto + 1 : desde;
-    if (minimo <= hasta) {
-        const int* codigos = &m.cartas[asiento][palo][1];
-        const int base = codigo_de(palo, minimo);
-        const unsigned ancho = static_cast<unsigned>(hasta - minimo);
-        for (int i = 0; i < cartas_por_mano; ++i) {
-            if (static_cast<unsigned>(codigos[i] - base) > ancho) continue;
-            echar_carta(m, asiento, i + 1);
-            m.carta_elegida = SiNo::si;
-            return;
-        }
-    }
+    return candidatas & cartas_por_encima(palo, mas_alto);
+}
+
+// The follow's own choosers (see players/chain.h): the cards each looks for.
+
+// The Tres, when no As of the suit can still fall on it.
+Conjunto tres_seguro(Mesa& m, int palo, int asiento) {
+    const Conjunto su_tres = tres(m, palo, asiento);
+    if (su_tres == 0) return 0;
+    // The partner's cards count as outstanding too: only the seat's own hand
+    // and the opponents' cards on the table are trusted.
+    if (as_en_otra_mano(m, palo, asiento) || as_contrario_en_mesa(m, palo, asiento)) return 0;
+    return su_tres;
+}
+
+// A low card that beats the table. The Dos is left out: it beats nothing.
+Conjunto baja_gana(Mesa& m, int palo, int asiento) {
+    return si_gana(m, palo, asiento, rango_dos + 1, rango_sota);
+}
+
+Conjunto caballo_rey_gana(Mesa& m, int palo, int asiento) {
+    return si_gana(m, palo, asiento, rango_caballo, rango_rey);
+}
+
+// The Tres, unless an opponent has put down the As.
+Conjunto tres_sin_as(Mesa& m, int palo, int asiento) {
+    const Conjunto su_tres = tres(m, palo, asiento);
+    if (su_tres == 0 || as_contrario_en_mesa(m, palo, asiento)) return 0;
+    return su_tres;
 }
 
 } // namespace
@@ -87,43 +102,20 @@ int mirar_fallo(const Mesa& m) {
 
 void seguir_palo(Mesa& m, int palo, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {as,          tres_seguro, baja_gana, caballo_rey_gana,
-                                         tres_sin_as, baja,        caballo_rey, tres};
-    probar(m, cadena, palo, asiento);
+    probar<as, tres_seguro, baja_gana, caballo_rey_gana, tres_sin_as, baja, caballo_rey, tres>(
+        m, palo, asiento);
     if (!elegida(m)) sin_palo(m, palo, asiento);
-}
-
-void tres_seguro(Mesa& m, int palo, int asiento) {
-    // The partner's cards count as outstanding too: only the seat's own hand
-    // and the opponents' cards on the table are trusted.
-    if (as_en_otra_mano(m, palo, asiento) || as_contrario_en_mesa(m, palo, asiento)) return;
-    tres(m, palo, asiento);
-}
-
-void baja_gana(Mesa& m, int palo, int asiento) {
-    // The Dos is left out: it beats nothing.
-    elegir_si_gana(m, palo, asiento, rango_dos + 1, rango_sota);
-}
-
-void caballo_rey_gana(Mesa& m, int palo, int asiento) {
-    elegir_si_gana(m, palo, asiento, rango_caballo, rango_rey);
-}
-
-void tres_sin_as(Mesa& m, int palo, int asiento) {
-    if (!as_contrario_en_mesa(m, palo, asiento)) tres(m, palo, asiento);
 }
 
 void seguir_barato(Mesa& m, int palo, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {baja, caballo_rey, tres, as};
-    probar(m, cadena, palo, asiento);
+    probar<baja, caballo_rey, tres, as>(m, palo, asiento);
     if (!elegida(m)) fallar(m, palo_o_bastos(m.la_pinta), asiento);
 }
 
 void seguir_cargando(Mesa& m, int palo, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {as, tres, caballo_rey, baja};
-    probar(m, cadena, palo, asiento);
+    probar<as, tres, caballo_rey, baja>(m, palo, asiento);
     if (!elegida(m)) fallar(m, palo_o_bastos(m.la_pinta), asiento);
 }
 

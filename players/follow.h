@@ -13,10 +13,6 @@ int mirar_fallo(const Mesa& m);
 
 // Per led suit and seat (seguir_palo_oros_derecha ...).
 void seguir_palo(Mesa& m, int palo, int asiento);
-void tres_seguro(Mesa& m, int palo, int asiento);
-void baja_gana(Mesa& m, int palo, int asiento);
-void caballo_rey_gana(Mesa& m, int palo, int asiento);
-void tres_sin_as(Mesa& m, int palo, int asiento);
 void seguir_barato(Mesa& m, int palo, int asiento);
 void seguir_cargando(Mesa& m, int palo, int asiento);
 

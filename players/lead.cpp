@@ -8,22 +8,6 @@
 
 namespace quimbel {
 
-namespace {
-
-// How many of the Caballo and the Rey of `palo` the seat holds.
-int caballo_y_rey(const Mesa& m, int palo, int asiento) {
-    const int caballo = codigo_de(palo, rango_caballo);
-    const int rey = codigo_de(palo, rango_rey);
-    int n = 0;
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        const int codigo = m.cartas[asiento][palo][i];
-        if (codigo == caballo || codigo == rey) ++n;
-    }
-    return n;
-}
-
-} // namespace
-
 void salida(Mesa& m, int asiento) {
     assert(es_maquina(asiento));
     // The seats of the other team. Seat b's pair counts only while neither of
@@ -33,8 +17,8 @@ void salida(Mesa& m, int asiento) {
 
     m.carta_elegida = SiNo::no;
     for (int palo = oros; palo <= bastos && !elegida(m); ++palo) {
-        bool a_canta = caballo_y_rey(m, palo, a) == 2;
-        bool b_canta = caballo_y_rey(m, palo, b) == 2 && m.cantado[a][palo] == 0 &&
+        bool a_canta = tiene_pareja(m.en_mano[a].cartas, palo);
+        bool b_canta = tiene_pareja(m.en_mano[b].cartas, palo) && m.cantado[a][palo] == 0 &&
                        m.cantado[b][palo] == 0;
         if (a_canta || b_canta) {
             m.carta_elegida = SiNo::si;
@@ -52,8 +36,7 @@ void salida(Mesa& m, int asiento) {
 
 void contra_cante(Mesa& m, int palo, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {as, baja};
-    probar(m, cadena, palo, asiento);
+    probar<as, baja>(m, palo, asiento);
 }
 
 void salir_mala(Mesa& m, int asiento) {
@@ -61,11 +44,11 @@ void salir_mala(Mesa& m, int asiento) {
     const int sorteo = sortear(m, num_palos);
     // The four suits in cycle from the drawn one.
     int orden[num_palos];
-    for (int n = 0; n < num_palos; ++n) orden[n] = (sorteo - 1 + n) % num_palos + 1;
+    for (int n = 0, palo = sorteo; n < num_palos; ++n, palo = palo == bastos ? oros : palo + 1)
+        orden[n] = palo;
     // The first round leads, suit by suit, the As, else the Tres of a suit led
     // once, else a low card; the later rounds only when no suit offers one.
-    static constexpr Elector rondas[] = {baja, caballo_rey, as, tres};
-    probar_por_palos(m, rondas, orden, asiento);
+    probar_por_palos<baja, caballo_rey, as, tres>(m, orden, asiento);
 }
 
 } // namespace quimbel

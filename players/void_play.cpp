@@ -21,74 +21,51 @@ constexpr int sin_triunfo[por_palo][num_palos - 1] = {
 
 constexpr int cuatro_palos[] = {oros, copas, espadas, bastos};
 
-// The rank of each other seat's trump on the table (pinta_derecha ...), 0
-// for a seat whose card there is no trump.
-using TriunfosEnMesa = int[por_asiento];
-
-// Over-trump: the first trump of rank order [desde, hasta] in slot order that
-// beats every trump the other seats have put down.
-void sobrefallar(Mesa& m, int triunfo, int asiento, const TriunfosEnMesa& triunfos, int desde,
-                 int hasta) {
-    const int primero = codigo_de(triunfo, desde);
-    const int ultimo = codigo_de(triunfo, hasta);
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        const int codigo = m.cartas[asiento][triunfo][i];
-        if (codigo < primero || codigo > ultimo) continue;
-        const int rango = separar_carta(m.manos[asiento][i].tag).rango;
-        bool gana = true;
-        for (int k = derecha; k <= yo; ++k)
-            if (k != asiento && rango <= triunfos[k]) gana = false;
-        if (gana) {
-            echar_carta(m, asiento, i);
-            m.carta_elegida = SiNo::si;
-            return;
-        }
-    }
-}
-
-// The first trump left in slot order, whatever it is worth.
-void primer_triunfo(Mesa& m, int triunfo, int asiento) {
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        if (m.cartas[asiento][triunfo][i] != 0) {
-            echar_carta(m, asiento, i);
-            m.carta_elegida = SiNo::si;
-            return;
-        }
-    }
+// Over-trump: the seat's trumps of rank order [desde, hasta] that beat every
+// trump the other seats have put down.
+Conjunto sobrefallar(const Mesa& m, int triunfo, int asiento, int triunfo_mas_alto, int desde,
+                     int hasta) {
+    return m.en_mano[asiento].cartas & cartas_entre(triunfo, desde, hasta) &
+           cartas_por_encima(triunfo, triunfo_mas_alto);
 }
 
 } // namespace
 
 void fallar(Mesa& m, int triunfo, int asiento) {
     assert(es_palo(triunfo) && es_maquina(asiento));
-    TriunfosEnMesa triunfos = {};
+    // The highest rank among the trumps the other seats have put down
+    // (pinta_derecha ... hold each one's, 0 for a card that is no trump).
+    int triunfo_mas_alto = 0;
     for (int k = derecha; k <= yo; ++k)
-        if (k != asiento) triunfos[k] = m.palo[k] == triunfo ? m.valor[k] : 0;
+        if (k != asiento && m.palo[k] == triunfo && m.valor[k] > triunfo_mas_alto)
+            triunfo_mas_alto = m.valor[k];
 
     m.carta_elegida = SiNo::no;
     // The cheapest kind of trump that beats the table, even over the
-    // partner's trump. The Dos never beats a trump.
-    sobrefallar(m, triunfo, asiento, triunfos, rango_dos + 1, rango_sota);
-    if (!elegida(m)) sobrefallar(m, triunfo, asiento, triunfos, rango_caballo, rango_rey);
-    if (!elegida(m)) sobrefallar(m, triunfo, asiento, triunfos, rango_tres, rango_tres);
-    if (!elegida(m)) as(m, triunfo, asiento);
+    // partner's trump. The Dos never beats a trump. Then the As.
+    Conjunto triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_dos + 1, rango_sota);
+    if (triunfos == 0)
+        triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_caballo, rango_rey);
+    if (triunfos == 0)
+        triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_tres, rango_tres);
+    if (triunfos == 0) triunfos = as(m, triunfo, asiento);
+    jugar_primera_de(m, asiento, triunfos);
 
     // Evaluated even after a card has been played.
     baza_a(m, triunfo);
     const auto& palos = sin_triunfo[triunfo];
     if (!elegida(m)) {
         if (m.equipo_gana == contrario(equipo_de(asiento))) {
-            static constexpr Elector barato[] = {baja, caballo_rey, tres};
-            probar_por_palos(m, barato, palos, asiento);
+            probar_por_palos<baja, caballo_rey, tres>(m, palos, asiento);
         } else {
-            static constexpr Elector generoso[] = {tres, caballo_rey, baja};
-            probar_por_palos(m, generoso, palos, asiento);
+            probar_por_palos<tres, caballo_rey, baja>(m, palos, asiento);
         }
     }
     // Aces of the other suits go only after every other non-trump card, and a
     // trump that cannot win only when nothing else is left.
     if (!elegida(m)) echar_as(m, asiento);
-    if (!elegida(m)) primer_triunfo(m, triunfo, asiento);
+    // The first trump left in slot order, whatever it is worth.
+    if (!elegida(m)) jugar_primera_de(m, asiento, cartas_del_palo(triunfo));
 }
 
 void sin_palo(Mesa& m, int palo, int asiento) {
@@ -108,21 +85,18 @@ void sin_palo(Mesa& m, int palo, int asiento) {
 
 void triunfar(Mesa& m, int triunfo, int asiento) {
     // The cheapest trump first, the Caballo and the Rey last.
-    static constexpr Elector cadena[] = {baja, tres, as, caballo_rey};
-    probar(m, cadena, triunfo, asiento);
+    probar<baja, tres, as, caballo_rey>(m, triunfo, asiento);
 }
 
 void cargar(Mesa& m, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {tres, caballo_rey, baja};
-    probar_por_palos(m, cadena, cuatro_palos, asiento);
+    probar_por_palos<tres, caballo_rey, baja>(m, cuatro_palos, asiento);
     if (!elegida(m)) echar_as(m, asiento);
 }
 
 void descartar(Mesa& m, int asiento) {
     m.carta_elegida = SiNo::no;
-    static constexpr Elector cadena[] = {baja, caballo_rey, tres};
-    probar_por_palos(m, cadena, cuatro_palos, asiento);
+    probar_por_palos<baja, caballo_rey, tres>(m, cuatro_palos, asiento);
     if (!elegida(m)) echar_as(m, asiento);
 }
 

@@ -4,9 +4,7 @@
 // each suit. Nobody chooses: whatever pair a seat still holds is declared.
 #include "scoring/declarations.h"
 
-#include <utility>
-
-#include "core/hand_mask.h"
+#include "core/card_set.h"
 #include "scoring/points.h"
 #include "scoring/showing.h"
 #include "scoring/tute.h"
@@ -25,20 +23,25 @@ constexpr Pareja pareja_de(Equipo equipo) {
     return equipo == Equipo::nosotros ? Pareja{arriba, yo} : Pareja{derecha, izquierda};
 }
 
+bool algo_que_cantar(Conjunto mano) {
+    return parejas(mano) != 0 || contiene_todas(mano, los_cuatro(rango_caballo)) ||
+           contiene_todas(mano, los_cuatro(rango_rey));
+}
+
 // One pass for a team. Nothing is played during it, so the two hands are read
 // once for all its checks.
 struct Pasada {
     Mesa& m;
     Equipo equipo;
     Pareja p = pareja_de(equipo);
-    ManoBits primero = mascara_mano(m, p.primero);
-    ManoBits segundo = mascara_mano(m, p.segundo);
+    Conjunto primero = m.en_mano[p.primero].cartas;
+    Conjunto segundo = m.en_mano[p.segundo].cartas;
     bool cante_hecho = false;          // a tute or a 40 has been declared in this pass
     bool canto_baza[por_asiento] = {}; // canto_baza_derecha ...: this seat has declared
 
     void sumar_cante(int puntos) {
-        Etiqueta& tanteo = equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
-        escribir_numero(tanteo, valor_numerico(tanteo.caption) + puntos);
+        Marcador& tanteo = equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
+        escribir_numero(tanteo, tanteo.numero + puntos);
     }
 
     void declarar(int asiento, int palo, Anuncio a, int puntos) {
@@ -48,11 +51,16 @@ struct Pasada {
         canto_baza[asiento] = true;
     }
 
+    bool puede_cantar(int asiento, Conjunto mano, int palo) const {
+        return m.cantado[asiento][palo] == 0 && tiene_pareja(mano, palo);
+    }
+
+    // Only the trump suit's pair makes a 40.
     void cuarenta(int palo) {
         if (m.la_pinta != palo) return;
-        if (m.cantado[p.primero][palo] == 0 && tiene_pareja(primero, palo))
+        if (puede_cantar(p.primero, primero, palo))
             declarar(p.primero, palo, anuncio_40(p.primero), puntos_cuarenta);
-        else if (m.cantado[p.segundo][palo] == 0 && tiene_pareja(segundo, palo))
+        else if (puede_cantar(p.segundo, segundo, palo))
             declarar(p.segundo, palo, anuncio_40(p.segundo), puntos_cuarenta);
         else
             return;
@@ -60,20 +68,25 @@ struct Pasada {
     }
 
     // Both seats are checked: each may declare once in a pass.
-    void veinte(int palo) {
-        for (auto [asiento, mano] : {std::pair{p.primero, primero}, std::pair{p.segundo, segundo}})
-            if (!canto_baza[asiento] && m.cantado[asiento][palo] == 0 && tiene_pareja(mano, palo))
-                declarar(asiento, palo, anuncio_20(asiento, palo), puntos_veinte);
+    void veinte(int asiento, Conjunto mano, int palo) {
+        if (!canto_baza[asiento] && puede_cantar(asiento, mano, palo))
+            declarar(asiento, palo, anuncio_20(asiento, palo), puntos_veinte);
     }
 
     void cantes() {
+        // Most passes end here: neither hand holds a Caballo with its Rey, nor
+        // four Caballos or four Reyes.
+        if (!algo_que_cantar(primero) && !algo_que_cantar(segundo)) return;
         cante_hecho = tute_con(m, p.primero, primero) || tute_con(m, p.segundo, segundo);
         for (int palo = oros; palo <= bastos; ++palo)
             if (!cante_hecho) cuarenta(palo);
         // The trump pair has already met its 40 check above, so no 20 is ever
         // declared in trumps; a tute ends the deal and leaves no 20 to declare.
         if (m.tute_cantado == SiNo::no)
-            for (int palo = oros; palo <= bastos; ++palo) veinte(palo);
+            for (int palo = oros; palo <= bastos; ++palo) {
+                veinte(p.primero, primero, palo);
+                veinte(p.segundo, segundo, palo);
+            }
     }
 };
 

@@ -17,16 +17,14 @@ int juegos_del_reparto(int puntos) { return puntos > puntos_para_dos_juegos ? 2 
 // The deal's game: more points win, equal points go to the team of the last
 // trick; above 100 points it is worth two games.
 void fin_de_mano(Mesa& m) {
-    const int ellos = valor_numerico(m.tanteo_ellos.caption);
-    const int nosotros = valor_numerico(m.tanteo_nosotros.caption);
+    const int ellos = m.tanteo_ellos.numero;
+    const int nosotros = m.tanteo_nosotros.numero;
     if (ellos < nosotros || (ellos == nosotros && m.ultima_nosotros == 1)) {
         mostrar_anuncio(m, Anuncio::ganjuego);
-        escribir_numero(m.juegos_nosotros,
-                        valor_numerico(m.juegos_nosotros.caption) + juegos_del_reparto(nosotros));
+        escribir_numero(m.juegos_nosotros, m.juegos_nosotros.numero + juegos_del_reparto(nosotros));
     } else {
         mostrar_anuncio(m, Anuncio::perjuego);
-        escribir_numero(m.juegos_ellos,
-                        valor_numerico(m.juegos_ellos.caption) + juegos_del_reparto(ellos));
+        escribir_numero(m.juegos_ellos, m.juegos_ellos.numero + juegos_del_reparto(ellos));
     }
 }
 
@@ -39,8 +37,8 @@ void fin_de_partida(Mesa& m, Anuncio banner) {
     mostrar_anuncio(m, banner);
     m.barajar.caption = texto::nueva_partida;
     m.barajar.enabled = true;
-    for (Etiqueta* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        e->caption = texto::cero;
+    for (Marcador* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+        escribir_numero(*e, 0);
 }
 
 // The human's played cards are hidden: none left means the last trick.
@@ -58,13 +56,14 @@ void tantear_baza(Mesa& m) {
 
     // Any team but "nosotros" scores as "ellos".
     const bool nuestra = m.equipo_gana == Equipo::nosotros;
-    Etiqueta& tanteo = nuestra ? m.tanteo_nosotros : m.tanteo_ellos;
-    puntos += valor_numerico(tanteo.caption);
-    escribir_numero(tanteo, puntos);
+    Marcador& tanteo = nuestra ? m.tanteo_nosotros : m.tanteo_ellos;
+    puntos += tanteo.numero;
+    // The last trick's ten come with it, in the same caption.
     if (ultima_baza(m)) {
-        escribir_numero(tanteo, puntos + puntos_ultima_baza);
+        puntos += puntos_ultima_baza;
         m.ultima_nosotros = nuestra ? 1 : 0;
     }
+    escribir_numero(tanteo, puntos);
     if (nuestra)
         cantes_nosotros(m);
     else
@@ -74,9 +73,9 @@ void tantear_baza(Mesa& m) {
     if (m.tute_cantado == SiNo::no && m.baza_numero > bazas_por_reparto) fin_de_mano(m);
 
     // Checked after every trick, so that a tute can end the match too.
-    if (valor_numerico(m.juegos_nosotros.caption) >= juegos_para_partida)
+    if (m.juegos_nosotros.numero >= juegos_para_partida)
         fin_de_partida(m, Anuncio::ganpartida);
-    else if (valor_numerico(m.juegos_ellos.caption) >= juegos_para_partida)
+    else if (m.juegos_ellos.numero >= juegos_para_partida)
         fin_de_partida(m, Anuncio::perpartida);
 }
 

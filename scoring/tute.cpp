@@ -16,8 +16,8 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
     // the pause would be overwritten by the rest of this collection.
     mostrar_anuncio(m, a);
 
-    Etiqueta& juegos = equipo_de(asiento) == Equipo::nosotros ? m.juegos_nosotros : m.juegos_ellos;
-    escribir_numero(juegos, valor_numerico(juegos.caption) + juegos_por_tute);
+    Marcador& juegos = equipo_de(asiento) == Equipo::nosotros ? m.juegos_nosotros : m.juegos_ellos;
+    escribir_numero(juegos, juegos.numero + juegos_por_tute);
     m.tute_cantado = SiNo::si;
 
     // The backs come off: the rest of the hand, the four cards of the tute
@@ -30,13 +30,13 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
 
 } // namespace
 
-bool tute_con(Mesa& m, int asiento, ManoBits mano) {
+bool tute_con(Mesa& m, int asiento, Conjunto mano) {
     // A hand with all four Caballos and all four Reyes declares the Caballos.
-    if (tiene_los_cuatro(mano, rango_caballo)) {
+    if (contiene_todas(mano, los_cuatro(rango_caballo))) {
         declarar_tute(m, asiento, anuncio_tute_caballos(asiento));
         return true;
     }
-    if (tiene_los_cuatro(mano, rango_rey)) {
+    if (contiene_todas(mano, los_cuatro(rango_rey))) {
         declarar_tute(m, asiento, anuncio_tute_reyes(asiento));
         return true;
     }

@@ -51,8 +51,8 @@ class PlataformaDuelo final : public Plataforma {
         fin = a == Anuncio::ganpartida ? 1 : -1;
         // The banner comes before the games are cleared for the next match.
         juegos_nosotros +=
-            static_cast<std::uint64_t>(valor_numerico(mesa->juegos_nosotros.caption));
-        juegos_ellos += static_cast<std::uint64_t>(valor_numerico(mesa->juegos_ellos.caption));
+            static_cast<std::uint64_t>(mesa->juegos_nosotros.numero);
+        juegos_ellos += static_cast<std::uint64_t>(mesa->juegos_ellos.numero);
     }
 
     const Mesa* mesa = nullptr;

@@ -3,6 +3,8 @@
 
 #include <charconv>
 
+#include "core/texts.h"
+
 namespace quimbel::sim {
 
 void Traza::numero(long long n) {
@@ -72,7 +74,7 @@ void Traza::estado(const Mesa& m) {
         texto_ += '=';
         if (con_caption) {
             texto_ += '"';
-            palabra(b.caption);
+            palabra(b.caption.texto());
             palabra("\",");
         }
         texto_ += b.activo() ? '1' : '0';
@@ -84,20 +86,20 @@ void Traza::estado(const Mesa& m) {
     palabra(" mano=");
     numero(m.turno_mano);
     palabra(" tanteo=");
-    palabra(m.tanteo_nosotros.caption);
+    palabra(m.tanteo_nosotros.caption.texto());
     texto_ += '/';
-    palabra(m.tanteo_ellos.caption);
+    palabra(m.tanteo_ellos.caption.texto());
     palabra(" juegos=");
-    palabra(m.juegos_nosotros.caption);
+    palabra(m.juegos_nosotros.caption.texto());
     texto_ += '/';
-    palabra(m.juegos_ellos.caption);
+    palabra(m.juegos_ellos.caption.texto());
     boton("barajar", m.barajar, true);
     boton("jugando", m.jugando, true);
     boton("recoger", m.recoger, false);
     palabra(" agrupar=");
     texto_ += m.ordenamelas.visible ? '1' : '0';
     palabra(" label4=\"");
-    palabra(m.Label4.caption);
+    palabra(m.Label4.caption.texto());
     palabra("\"\n");
 }
 

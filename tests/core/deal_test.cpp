@@ -28,7 +28,7 @@ TEST(FormLoad, TheDrawPicksTheFirstLeaderAndTheFirstDealStartsWithIt) {
         EXPECT_EQ(m.quien_sale, c.lider);
         EXPECT_EQ(m.turno_mano, c.lider - 1);
         EXPECT_EQ(plataforma.pausas_cortas, 1);
-        EXPECT_EQ(m.juegos_nosotros.caption + m.juegos_ellos.caption, "00");
+        EXPECT_EQ(m.juegos_nosotros.caption.texto() + m.juegos_ellos.caption.texto(), "00");
         AzarGuionado baraja(7);
         m.azar = &baraja;
         barajar_Click(m);
@@ -71,7 +71,7 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
         EXPECT_EQ(m.barajar.caption, "Barajar y Repartir");
         EXPECT_FALSE(m.barajar.enabled || m.jugando.enabled || m.recoger.enabled);
         EXPECT_TRUE(m.ordenamelas.activo());
-        EXPECT_EQ(m.tanteo_nosotros.caption + "/" + m.juegos_nosotros.caption, "0/3")
+        EXPECT_EQ(m.tanteo_nosotros.caption.texto() + "/" + m.juegos_nosotros.caption.texto(), "0/3")
             << "games are not touched by a deal";
         EXPECT_EQ(m.cantado[arriba][copas] + m.salidas[oros] + (m.tute_cantado == SiNo::si), 0);
         EXPECT_EQ(m.baza_numero, 1);

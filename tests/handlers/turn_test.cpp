@@ -29,7 +29,7 @@ TEST(LaMano, EachLeaderPlaysTheSeatsBeforeTheHumanThenHisCardTheRest) {
         const int ranura = jugar_primera_aceptada(t.m, t);
         ASSERT_NE(ranura, 0);
         EXPECT_EQ(t.m.la_salida, t.m.palo[lider]);
-        EXPECT_EQ(t.m.Label3.caption, std::to_string(lider));
+        EXPECT_EQ(t.m.Label3, lider);
     }
 }
 
@@ -67,8 +67,7 @@ TEST(LaMano, TheFirstTrickOpensWithAnAsLaterTricksWithTheLeadChoice) {
         vaciar_manos(m);
         dar_mano(m, derecha, {23, 1, 2, 20, 13, 14, 33, 34, 35, 36});
         if (!primera) { // the Cinco of espadas went in an earlier trick
-            m.manos[derecha][1].visible = m.tapas[derecha][1].visible = false;
-            m.cartas[derecha][espadas][1] = 0;
+            retirar_carta(m, derecha, 1);
         }
         m.quien_sale = derecha;
         m.jugando.enabled = true;

@@ -11,6 +11,7 @@
 
 #include "checks/table_invariants.h"
 #include "core/deal.h"
+#include "core/hand_slots.h"
 #include "players/follow.h"
 #include "players/lead.h"
 #include "support/headless_table.h"
@@ -37,11 +38,8 @@ void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
     for (int i = 1; i <= cartas_por_mano; ++i)
         if (m.manos[asiento][i].visible) slots[n++] = i;
     const int i = slots[rng() % static_cast<unsigned>(n)];
-    int codigo = m.manos[asiento][i].tag;
-    m.manos[asiento][i].visible = false;
-    if (asiento != yo) m.tapas[asiento][i].visible = false;
-    m.cartas[asiento][palo_de_codigo(codigo)][i] = 0;
-    prueba::poner_en_mesa(m, asiento, codigo);
+    retirar_carta(m, asiento, i);
+    prueba::poner_en_mesa(m, asiento, m.manos[asiento][i].tag);
 }
 
 // What a follow must keep, whatever chain ran: the led suit when held; a trump

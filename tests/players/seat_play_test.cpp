@@ -5,7 +5,7 @@
 
 #include "core/cards.h"
 #include "players/lead.h"
-#include "players/seat_play.h"
+#include "players/chain.h"
 #include "support/players_table.h"
 
 using namespace quimbel;
@@ -32,22 +32,21 @@ TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
     m.quien_sale = yo;
     mano(derecha, {rey(copas), caballo(copas), sota(oros), as_de(copas), cuatro(bastos),
                    tres_de(copas), dos(oros)});
-    baja(m, oros, derecha);
+    elegir_una<baja>(m, oros, derecha);
     EXPECT_EQ(jugada(derecha), sota(oros));
-    caballo_rey(m, copas, derecha);
+    elegir_una<caballo_rey>(m, copas, derecha);
     EXPECT_EQ(jugada(derecha), rey(copas));
-    caballo_rey(m, copas, derecha);
+    elegir_una<caballo_rey>(m, copas, derecha);
     EXPECT_EQ(jugada(derecha), caballo(copas));
-    m.carta_elegida = SiNo::no;
-    tres(m, oros, derecha);
-    as(m, espadas, derecha);
+    elegir_una<tres>(m, oros, derecha);
+    elegir_una<as>(m, espadas, derecha);
     EXPECT_EQ(m.carta_elegida, SiNo::no) << "no card of the kind";
 
     // A follower plays a low card even holding the As and the Tres of a suit
     // led once: those are the leader's.
     mano(arriba, {as_de(copas), tres_de(copas), siete(copas)});
     m.salidas[copas] = 1;
-    baja(m, copas, arriba);
+    elegir_una<baja>(m, copas, arriba);
     EXPECT_EQ(jugada(arriba), siete(copas));
 
     mano(arriba, {rey(oros), as_de(bastos), cuatro(copas), tres_de(oros), as_de(oros)});
@@ -62,8 +61,8 @@ TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
 TEST_F(Elegir, IzquierdaDrawsOnEveryLowCardCallEachAfterAReseed) {
     mano(derecha, {cuatro(oros)});
     mano(izquierda, {cuatro(copas)});
-    baja(m, oros, derecha);
-    baja(m, espadas, izquierda);
+    elegir_una<baja>(m, oros, derecha);
+    elegir_una<baja>(m, espadas, izquierda);
     EXPECT_EQ(azar.sorteos, 1);
     EXPECT_EQ(azar.resiembras, 1);
 }

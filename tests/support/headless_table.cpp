@@ -1,36 +1,24 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "support/headless_table.h"
 
+#include "core/hand_slots.h"
+
 namespace quimbel::prueba {
 
 void vaciar_manos(Mesa& m) {
     for (int asiento = 1; asiento <= 4; ++asiento)
         for (int i = 1; i <= 10; ++i) {
+            retirar_carta(m, asiento, i);
             m.manos[asiento][i] = Imagen{};
             if (asiento < 4) m.tapas[asiento][i] = Imagen{};
             m.palos[asiento][i] = 0;
-            for (int palo = 1; palo <= 4; ++palo) m.cartas[asiento][palo][i] = 0;
         }
 }
 
 void dar_mano(Mesa& m, int asiento, const std::vector<int>& codigos) {
-    for (int i = 1; i <= 10; ++i) {
-        m.manos[asiento][i].visible = false;
-        if (asiento < 4) m.tapas[asiento][i].visible = false;
-        for (int palo = 1; palo <= 4; ++palo) m.cartas[asiento][palo][i] = 0;
-    }
+    for (int i = 1; i <= 10; ++i) retirar_carta(m, asiento, i);
     int i = 1;
-    for (int codigo : codigos) {
-        Imagen& imagen = m.manos[asiento][i];
-        imagen.dibujo = naipe_de_codigo(codigo);
-        imagen.tag = codigo;
-        imagen.visible = true;
-        int palo = palo_de_codigo(codigo);
-        m.cartas[asiento][palo][i] = codigo;
-        m.palos[asiento][i] = palo;
-        if (asiento < 4) m.tapas[asiento][i] = Imagen{dibujo_dorso, 0, true, true};
-        ++i;
-    }
+    for (int codigo : codigos) colocar_carta(m, asiento, i++, codigo);
 }
 
 void poner_en_mesa(Mesa& m, int asiento, int codigo) {

@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/hand_slots.h"
 #include "core/headless_platform.h"
 #include "core/random_source.h"
 #include "core/table.h"
@@ -67,11 +68,8 @@ inline int dar_manos(Mesa& m, std::string_view texto) {
         if (i == 1) dar_mano(m, asiento, {});
         primero = primero ? primero : asiento;
         const bool jugada = t[0] == '-';
-        const int codigo = carta(t.substr(jugada));
-        m.manos[asiento][i] = Imagen{naipe_de_codigo(codigo), codigo, !jugada, true};
-        if (asiento != yo) m.tapas[asiento][i] = Imagen{dibujo_dorso, 0, !jugada, true};
-        m.cartas[asiento][palo_de_codigo(codigo)][i] = jugada ? 0 : codigo;
-        m.palos[asiento][i] = palo_de_codigo(codigo);
+        colocar_carta(m, asiento, i, carta(t.substr(jugada)));
+        if (jugada) retirar_carta(m, asiento, i);
     });
     return primero;
 }

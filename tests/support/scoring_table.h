@@ -32,7 +32,7 @@ struct MesaDeTanteo : ::testing::Test {
         poner_pinta(m, codigo_de(espadas, rango_dos));
         marcador(0, 0);
         juegos(0, 0);
-        m.barajar = Boton{std::string(texto::barajar_y_repartir), true, false};
+        m.barajar = Boton{Rotulo(texto::barajar_y_repartir), true, false};
         m.jugando.enabled = m.recoger.enabled = false;
         m.tute_cantado = SiNo::no;
         for (auto& palos : m.cantado)
@@ -51,7 +51,7 @@ struct MesaDeTanteo : ::testing::Test {
         escribir_numero(m.juegos_ellos, ellos);
     }
     int tanteo(Equipo e) const {
-        return valor_numerico((e == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos).caption);
+        return valor_numerico((e == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos).caption.texto());
     }
     // The tenth trick: the human's hand is empty and baza_numero has gone to 11.
     void ultima() {

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Sets of cards, one bit per card code: bit c is set when card c is in the
+// set (bit 0, no card, is never set). A question about a hand or a suit, such
+// as "which low cards of copas" or "is the As of oros among them", is then an
+// operation on one word instead of a scan of arrays.
+#pragma once
+
+#include <bit>
+#include <cstdint>
+
+#include "core/cards.h"
+
+namespace quimbel {
+
+using Conjunto = std::uint64_t;
+
+// The set of the one card `codigo`.
+inline constexpr Conjunto una_carta(int codigo) {
+    assert(es_codigo(codigo));
+    return Conjunto{1} << codigo;
+}
+
+// The cards of `palo` with a rank order from `desde` to `hasta` (empty when
+// desde > hasta).
+inline constexpr Conjunto cartas_entre(int palo, int desde, int hasta) {
+    assert(es_palo(palo) && desde >= 1 && hasta <= cartas_por_palo);
+    if (desde > hasta) return 0;
+    const Conjunto tantas = (Conjunto{1} << (hasta - desde + 1)) - 1;
+    return tantas << codigo_de(palo, desde);
+}
+inline constexpr Conjunto cartas_del_palo(int palo) {
+    return cartas_entre(palo, rango_dos, rango_as);
+}
+// The cards of `palo` ranked above `rango` (0 .. 10).
+inline constexpr Conjunto cartas_por_encima(int palo, int rango) {
+    return rango >= rango_as ? 0 : cartas_entre(palo, rango + 1, rango_as);
+}
+// The card of rank order `rango` in each of the four suits.
+inline constexpr Conjunto los_cuatro(int rango) {
+    Conjunto cuatro = 0;
+    for (int palo = oros; palo <= bastos; ++palo) cuatro |= una_carta(codigo_de(palo, rango));
+    return cuatro;
+}
+inline constexpr Conjunto caballo_y_rey(int palo) {
+    return cartas_entre(palo, rango_caballo, rango_rey);
+}
+
+inline constexpr bool contiene(Conjunto cartas, int codigo) {
+    assert(es_codigo(codigo));
+    return ((cartas >> codigo) & 1) != 0;
+}
+// Whether `cartas` holds every card of `todas`.
+inline constexpr bool contiene_todas(Conjunto cartas, Conjunto todas) {
+    return (cartas & todas) == todas;
+}
+// The pairs a hand holds: the Caballo of each suit whose Caballo and Rey are
+// both in `mano` (a Rey's code is its Caballo's plus one).
+inline constexpr Conjunto parejas(Conjunto mano) {
+    return mano & (mano >> 1) & los_cuatro(rango_caballo);
+}
+inline constexpr bool tiene_pareja(Conjunto mano, int palo) {
+    return contiene_todas(mano, caballo_y_rey(palo));
+}
+
+inline constexpr int cuantas(Conjunto cartas) { return std::popcount(cartas); }
+// The code of the lowest card of the set (by code), 0 for an empty set.
+inline constexpr int la_primera(Conjunto cartas) {
+    return cartas == 0 ? 0 : std::countr_zero(cartas);
+}
+inline constexpr Conjunto sin_la_primera(Conjunto cartas) { return cartas & (cartas - 1); }
+
+// The codes of a set in ascending order: for (int codigo : cada_carta(s)).
+class cada_carta {
+  public:
+    explicit constexpr cada_carta(Conjunto cartas) : cartas_(cartas) {}
+    struct Cursor {
+        Conjunto resto;
+        constexpr int operator*() const { return la_primera(resto); }
+        constexpr Cursor& operator++() {
+            resto = sin_la_primera(resto);
+            return *this;
+        }
+        constexpr bool operator!=(const Cursor& otro) const { return resto != otro.resto; }
+    };
+    constexpr Cursor begin() const { return {cartas_}; }
+    constexpr Cursor end() const { return {0}; }
+
+  private:
+    Conjunto cartas_;
+};
+
+// The cards a seat holds, as its suit arrays hold them: which codes, and the
+// slot (the index 1..10 of the suit arrays) where each one lies. The suit
+// arrays are the table's; every routine that writes them keeps this in step
+// (core/hand_slots.h, the deal, a card played).
+struct CartasEnMano {
+    Conjunto cartas = 0;                     // bit c: code c is in the seat's suit arrays
+    unsigned char hueco[por_carta] = {};     // for each code held, its slot; 0 otherwise
+
+    bool operator==(const CartasEnMano&) const = default;
+
+    bool tiene(int codigo) const { return contiene(cartas, codigo); }
+    // Whether the seat holds any card of `buscadas`.
+    bool alguna(Conjunto buscadas) const { return (cartas & buscadas) != 0; }
+
+    void poner(int codigo, int ranura) {
+        assert(es_ranura(ranura));
+        cartas |= una_carta(codigo);
+        hueco[codigo] = static_cast<unsigned char>(ranura);
+    }
+    void quitar(int codigo) {
+        cartas &= ~una_carta(codigo);
+        hueco[codigo] = 0;
+    }
+
+    // The first slot, in slot order 1..10, that holds a card of `buscadas`;
+    // 0 when the seat holds none of them. This is the order in which every
+    // chooser looks at a hand.
+    int primer_hueco(Conjunto buscadas) const {
+        int primero = 0;
+        for (int codigo : cada_carta(cartas & buscadas))
+            if (primero == 0 || hueco[codigo] < primero) primero = hueco[codigo];
+        return primero;
+    }
+};
+
+} // namespace quimbel
