@@ -15,13 +15,8 @@ namespace quimbel::consejo {
 // Pauses take no time and messages go nowhere. While a deal is replayed, each
 // card put down is compared with the record; while one is played out, the
 // match banners are noted.
-class PlataformaMundo final : public Plataforma {
+class PlataformaMundo final : public PlataformaMuda {
   public:
-    void pausa_corta() override {}
-    void pausa_larga() override {}
-    void pitido() override {}
-    void mensaje(std::string_view) override {}
-    void terminar() override {}
     void carta_puesta(int asiento, int codigo) override;
     void anuncio_mostrado(Anuncio a) override;
 

@@ -34,4 +34,16 @@ public:
     virtual void baza_evaluada(int /*asiento*/, Equipo) {}
 };
 
+// A platform for play that nobody watches (the bench, the duel, the hint's
+// worlds): pauses take no time, messages and the beep go nowhere, and the end
+// of the program is ignored. A driver overrides the notices it counts.
+class PlataformaMuda : public Plataforma {
+public:
+    void pausa_corta() override {}
+    void pausa_larga() override {}
+    void pitido() override {}
+    void mensaje(std::string_view) override {}
+    void terminar() override {}
+};
+
 } // namespace quimbel

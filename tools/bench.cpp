@@ -21,13 +21,8 @@ constexpr std::uint64_t fnv_primo = 0x100000001b3ULL;
 
 // Pauses take no time and messages go nowhere; only the cards put on the
 // table and the match banners are counted.
-class PlataformaBench final : public Plataforma {
+class PlataformaBench final : public PlataformaMuda {
   public:
-    void pausa_corta() override {}
-    void pausa_larga() override {}
-    void pitido() override {}
-    void mensaje(std::string_view) override {}
-    void terminar() override {}
     void carta_puesta(int, int codigo) override {
         firma = (firma ^ static_cast<std::uint8_t>(codigo)) * fnv_primo;
     }

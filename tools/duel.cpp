@@ -31,13 +31,8 @@ constexpr std::string_view nombres_politica[] = {"first", "random", "hint"};
 
 // Pauses take no time; the card points of each trick go to the team that
 // takes it, and a match banner closes the match with the games on the table.
-class PlataformaDuelo final : public Plataforma {
+class PlataformaDuelo final : public PlataformaMuda {
   public:
-    void pausa_corta() override {}
-    void pausa_larga() override {}
-    void pitido() override {}
-    void mensaje(std::string_view) override {}
-    void terminar() override {}
     void carta_puesta(int, int codigo) override {
         en_mesa += puntos_de_carta(rango_de_codigo(codigo));
     }
