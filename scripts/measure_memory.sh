@@ -7,7 +7,7 @@
 # within 1 MB of what it holds after its third deal.
 #
 #   scripts/measure_memory.sh [-b BUILD_DIR] [-n DEALS] [-s SEED] [-m KB] [-x]
-#     -b  the build folder that holds tests/ui/quimbel-long-game (default: build)
+#     -b  the build folder that holds ui/tools/quimbel-long-game (default: build)
 #     -n  deals to play (default: 200)
 #     -s  the seed of the scripted deck (default: 1)
 #     -m  fail (status 1) when the growth per deal is larger than KB
@@ -28,7 +28,7 @@ while getopts "b:n:s:m:x" op; do
     *) sed -n '3,14p' "$0" >&2; exit 2 ;;
     esac
 done
-programa="$build/tests/ui/quimbel-long-game"
+programa="$build/ui/tools/quimbel-long-game"
 [ -x "$programa" ] || { echo "measure_memory: no program at $programa (build it first)" >&2; exit 1; }
 
 if [ -z "$xvfb" ]; then

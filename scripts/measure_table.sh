@@ -6,12 +6,12 @@
 # is dealt (forty short pauses) and while a long pause waits (target for the
 # pauses and at rest: under 1% of one core); the peak memory; and how long
 # SALIR takes to end the process. Processor time is the process's own, from
-# /proc/PID/schedstat (nanoseconds); the long pause is measured inside the
-# window's test program, which times a real 5 s pause of the very same window
-# code.
+# /proc/PID/schedstat (nanoseconds); the long pause is measured by
+# ui/tools/quimbel-pause-cpu, which times a real 5 s pause of the very same
+# window code.
 #
 #   scripts/measure_table.sh [-b BUILD_DIR] [-s SECONDS] [-p TABLE.png]
-#     -b  the build folder that holds ui/quimbel and tests/ui/test_ui (default: build)
+#     -b  the build folder that holds ui/quimbel and ui/tools/quimbel-pause-cpu (default: build)
 #     -s  length of the interval at rest in seconds (default: 10)
 #     -p  also save a screenshot of the table in the middle of a trick
 #
@@ -31,7 +31,7 @@ while getopts "b:s:p:" op; do
     esac
 done
 programa="$build/ui/quimbel"
-pruebas="$build/tests/ui/test_ui"
+pausas="$build/ui/tools/quimbel-pause-cpu"
 [ -x "$programa" ] || { echo "measure_table: no program at $programa (build it first)" >&2; exit 1; }
 [[ "$segundos" =~ ^[1-9][0-9]*$ ]] || { echo "measure_table: -s takes whole seconds" >&2; exit 2; }
 for orden in Xvfb xdotool; do
@@ -125,7 +125,6 @@ if kill -0 "$juego" 2>/dev/null; then
 fi
 echo "SALIR to the end of the process:  $(($(ahora_ms) - antes)) ms"
 
-if [ -x "$pruebas" ]; then
-    "$pruebas" --gtest_also_run_disabled_tests --gtest_filter='Medida.*' 2>/dev/null |
-        grep -E '^(pausa|10 x)' | sed 's/^/CPU in the window'"'"'s /'
+if [ -x "$pausas" ]; then
+    "$pausas" 2>/dev/null | sed 's/^/CPU in the window'"'"'s /'
 fi

@@ -13,9 +13,9 @@ salida=${1:-docs}
 mkdir -p "$salida"
 salida=$(cd "$salida" && pwd)
 
-cmake --build "$construccion" -j2 --target test_ui >/dev/null
+cmake --build "$construccion" -j2 --target quimbel-screenshots >/dev/null
 for escala in 1 2; do
-    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$escala QUIMBEL_SCREENSHOTS="$salida" \
-        "$construccion/tests/ui/test_ui" --gtest_filter='Capturas.*' >/dev/null
+    QT_QPA_PLATFORM=offscreen QT_SCALE_FACTOR=$escala \
+        "$construccion/ui/tools/quimbel-screenshots" "$salida"
 done
 ls "$salida"/*.png
