@@ -79,15 +79,16 @@ inline double a_unidad(std::uint64_t z) { return static_cast<double>(z >> 11) * 
 // (z * 2^-53) * k and z * (k * 2^-53) both round the exact z * k * 2^-53 once,
 // multiplying by a power of two being exact.
 inline constexpr int de_uno_a_entero(int k, std::uint64_t z) {
+    constexpr std::uint64_t uno = std::uint64_t{1} << 53;   // 2^53
+    constexpr std::uint64_t banda = std::uint64_t{1} << 12; // 2^12
     if (k >= 1 && k <= 1024) [[likely]] {
         // p * 2^11 in 128 bits: q is its high word, f * 2^11 its low word (one
         // multiplication, and q and f come apart without a shift or a mask).
         using Doble_palabra = unsigned __int128;
         const Doble_palabra producto = Doble_palabra{z} * (static_cast<std::uint64_t>(k) << 11);
-        const auto entero = static_cast<std::uint64_t>(producto >> 64);
-        const auto fraccion = static_cast<std::uint64_t>(producto);
-        constexpr std::uint64_t banda = std::uint64_t{1} << (12 + 11); // 2^12, times 2^11
-        if (fraccion < 0 - banda) [[likely]]
+        const auto entero = static_cast<std::uint64_t>(producto >> 64);  // q
+        const auto fraccion_2_11 = static_cast<std::uint64_t>(producto); // f * 2^11
+        if (fraccion_2_11 < (uno - banda) << 11) [[likely]]
             return static_cast<int>(entero) + 1;
     }
     return static_cast<int>(static_cast<double>(z) * (k * 0x1.0p-53) + 1.0);
