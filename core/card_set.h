@@ -5,6 +5,7 @@
 // operation on one word instead of a scan of arrays.
 #pragma once
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 
@@ -117,10 +118,10 @@ struct CartasEnMano {
     // 0 when the seat holds none of them. This is the order in which every
     // chooser looks at a hand.
     int primer_hueco(Conjunto buscadas) const {
-        int primero = 0;
+        int primero = por_ranura; // past the last slot: none found yet
         for (int codigo : cada_carta(cartas & buscadas))
-            if (primero == 0 || hueco[codigo] < primero) primero = hueco[codigo];
-        return primero;
+            primero = std::min(primero, static_cast<int>(hueco[codigo]));
+        return primero == por_ranura ? 0 : primero;
     }
 };
 

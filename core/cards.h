@@ -83,8 +83,25 @@ inline constexpr int palo_o_bastos(int palo) {
 
 // The suit of a code as every routine of the game tests it: below 11 oros,
 // below 21 copas, below 31 espadas, anything else bastos.
-inline constexpr int palo_de_codigo(int codigo) {
+inline constexpr int palo_por_comparacion(int codigo) {
     return codigo < 11 ? oros : codigo < 21 ? copas : codigo < 31 ? espadas : bastos;
+}
+namespace detalle {
+// palo_por_comparacion of each code 0..40, looked up: a card's suit is asked
+// every time a card moves, and which way those comparisons go is anyone's
+// guess, while a code is nearly always within the table.
+inline constexpr struct PaloPorCodigo {
+    unsigned char palo[por_carta] = {};
+    constexpr PaloPorCodigo() {
+        for (int codigo = 0; codigo <= num_cartas; ++codigo)
+            palo[codigo] = static_cast<unsigned char>(palo_por_comparacion(codigo));
+    }
+} palo_por_codigo{};
+} // namespace detalle
+inline constexpr int palo_de_codigo(int codigo) {
+    if (codigo >= 0 && codigo <= num_cartas) [[likely]]
+        return detalle::palo_por_codigo.palo[codigo];
+    return palo_por_comparacion(codigo);
 }
 inline constexpr int rango_de_codigo(int codigo) {
     return codigo - cartas_por_palo * (palo_de_codigo(codigo) - 1);

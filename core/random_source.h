@@ -59,6 +59,41 @@ inline std::uint64_t splitmix64(std::uint64_t& s) {
 // The top 53 bits of a 64-bit output as a double in [0, 1).
 inline double a_unidad(std::uint64_t z) { return static_cast<double>(z >> 11) * 0x1.0p-53; }
 
+// de_uno_a(k, z * 2^-53) for a 53-bit z, in integers: the integer part of
+// z * k / 2^53, plus one. It is the same number as the double arithmetic's,
+// which the scripted traces pin, for every k in 1..1024 and every z outside a
+// narrow band just below each whole multiple of 2^53; there it defers to the
+// double arithmetic itself.
+//
+// Why. Let p = z * k (below 2^63), q = p / 2^53 and f = p % 2^53 (whole
+// numbers), and take f < 2^53 - 2^12. The double arithmetic computes
+// x = z * (k * 2^-53) + 1.0 in two roundings:
+// - z * (k * 2^-53): k * 2^-53 is exact, so the product is p rounded to 53
+//   bits, times 2^-53. p < 2^63, so the rounding moves it by at most 2^9; it
+//   never passes below q * 2^53 (a double) and stays below
+//   (q + 1) * 2^53 - 2^12 + 2^9. The product r lies in [q, q + 1 - 2^-42).
+// - r + 1.0 lies in [q + 1, q + 2 - 2^-42). Both ends are doubles (q + 2 is at
+//   most 1025, where doubles are 2^-42 apart), and rounding keeps a value
+//   between two doubles that bracket it, so x lies in [q + 1, q + 2).
+// The integer part of x is then q + 1. And x is de_uno_a's own number:
+// (z * 2^-53) * k and z * (k * 2^-53) both round the exact z * k * 2^-53 once,
+// multiplying by a power of two being exact.
+inline constexpr int de_uno_a_entero(int k, std::uint64_t z) {
+    constexpr std::uint64_t uno = std::uint64_t{1} << 53;   // 2^53
+    constexpr std::uint64_t banda = std::uint64_t{1} << 12; // 2^12
+    if (k >= 1 && k <= 1024) [[likely]] {
+        // p * 2^11 in 128 bits: q is its high word, f * 2^11 its low word (one
+        // multiplication, and q and f come apart without a shift or a mask).
+        using Doble_palabra = unsigned __int128;
+        const Doble_palabra producto = Doble_palabra{z} * (static_cast<std::uint64_t>(k) << 11);
+        const auto entero = static_cast<std::uint64_t>(producto >> 64);  // q
+        const auto fraccion_2_11 = static_cast<std::uint64_t>(producto); // f * 2^11
+        if (fraccion_2_11 < (uno - banda) << 11) [[likely]]
+            return static_cast<int>(entero) + 1;
+    }
+    return static_cast<int>(static_cast<double>(z) * (k * 0x1.0p-53) + 1.0);
+}
+
 // The scripted source: splitmix64 from a seed; the reseed does nothing.
 class AzarGuionado final : public FuenteAzar {
 public:
@@ -66,14 +101,9 @@ public:
     void sembrar(std::uint64_t semilla) { estado_ = semilla; }
     void resembrar() override {}
     double aleatorio() override { return a_unidad(splitmix64(estado_)); }
-    // de_uno_a(k, aleatorio()) with one multiplication fewer: (z * 2^-53) * k
-    // and z * (k * 2^-53) both round the exact product z * k * 2^-53 once,
-    // since multiplying by a power of two is exact. The same double, so the
-    // same number.
-    int sortear(int k) override {
-        const double z = static_cast<double>(splitmix64(estado_) >> 11);
-        return static_cast<int>(z * (k * 0x1.0p-53) + 1.0);
-    }
+    // de_uno_a(k, aleatorio()), in integers (see de_uno_a_entero): the shuffle
+    // makes 170-odd draws a deal.
+    int sortear(int k) override { return de_uno_a_entero(k, splitmix64(estado_) >> 11); }
     void barajar(int (&baraja)[por_carta]) override { llenar_baraja(*this, baraja); }
 
 private:

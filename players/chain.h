@@ -42,7 +42,10 @@ template <Elector... cadena> inline void probar(Mesa& m, int palo, int asiento) 
 // outer loop, the suits in the given order inside), until one plays.
 template <Elector elegir, Elector... siguientes, std::size_t P>
 inline void probar_por_palos(Mesa& m, const int (&palos)[P], int asiento) {
-    for (int palo : palos) probar<elegir>(m, palo, asiento);
+    for (int palo : palos) {
+        probar<elegir>(m, palo, asiento);
+        if (elegida(m)) return;
+    }
     if constexpr (sizeof...(siguientes) > 0) probar_por_palos<siguientes...>(m, palos, asiento);
 }
 

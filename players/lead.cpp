@@ -8,25 +8,39 @@
 
 namespace quimbel {
 
+namespace {
+
+// The suits in which the other team (seats a and b) can declare, each as its
+// Caballo. Seat b's pair counts only while neither of them has declared in
+// the suit; seat a's counts always.
+Conjunto cantes_contrarios(const Mesa& m, int a, int b) {
+    Conjunto caballos = parejas(m.en_mano[a].cartas);
+    for (int caballo : cada_carta(parejas(m.en_mano[b].cartas))) {
+        const int palo = palo_de_codigo(caballo);
+        if (m.cantado[a][palo] == 0 && m.cantado[b][palo] == 0) caballos |= una_carta(caballo);
+    }
+    return caballos;
+}
+
+} // namespace
+
 void salida(Mesa& m, int asiento) {
     assert(es_maquina(asiento));
-    // The seats of the other team. Seat b's pair counts only while neither of
-    // them has declared in the suit; seat a's counts always.
+    // The seats of the other team.
     const int a = asiento == arriba ? derecha : arriba;
     const int b = asiento == arriba ? izquierda : yo;
 
     m.carta_elegida = SiNo::no;
-    for (int palo = oros; palo <= bastos && !elegida(m); ++palo) {
-        bool a_canta = tiene_pareja(m.en_mano[a].cartas, palo);
-        bool b_canta = tiene_pareja(m.en_mano[b].cartas, palo) && m.cantado[a][palo] == 0 &&
-                       m.cantado[b][palo] == 0;
-        if (a_canta || b_canta) {
-            m.carta_elegida = SiNo::si;
-            m.Label4.caption = texto::cantan_a[palo];
-            // Plays nothing when the seat has no As, Tres or low card of the
-            // suit; then the next suit is looked at.
-            contra_cante(m, palo, asiento);
-        }
+    // Suit by suit, against each declaration the other team can make. Only
+    // this seat's cards move meanwhile, so the declarations are read once.
+    for (int caballo : cada_carta(cantes_contrarios(m, a, b))) {
+        if (elegida(m)) break;
+        const int palo = palo_de_codigo(caballo);
+        m.carta_elegida = SiNo::si;
+        m.Label4.caption = texto::cantan_a[palo];
+        // Plays nothing when the seat has no As, Tres or low card of the
+        // suit; then the next suit is looked at.
+        contra_cante(m, palo, asiento);
     }
     if (!elegida(m)) {
         m.Label4.caption = texto::salir_x_mala;

@@ -27,9 +27,10 @@ void anotar_palo(Mesa& m, int asiento, int ranura) {
     // A slot's suit number outside 1..3 is taken as bastos.
     const int palo = palo_o_bastos(m.palos[asiento][ranura]);
     int& entrada = m.cartas[asiento][palo][ranura];
-    if (entrada != 0) m.en_mano[asiento].quitar(entrada);
+    const int codigo = entrada;
     entrada = 0;
     m.palo[asiento] = palo;
+    if (codigo != 0) m.en_mano[asiento].quitar(codigo);
 }
 
 } // namespace quimbel

@@ -7,11 +7,16 @@
 
 namespace quimbel {
 
+namespace detalle {
+// At namespace scope: as a local of the function below, the table would be
+// built on the stack at every call.
+inline constexpr int puntos_por_rango[cartas_por_palo + 1] = {0, 0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
+} // namespace detalle
+
 // puntos_de_carta: by rank order, Dos .. Siete nothing, Sota 2, Caballo 3,
 // Rey 4, Tres 10, As 11; anything else (the "0" of an empty place) nothing.
 inline constexpr int puntos_de_carta(int rango) {
-    constexpr int puntos[cartas_por_palo + 1] = {0, 0, 0, 0, 0, 0, 2, 3, 4, 10, 11};
-    return rango >= 0 && rango <= cartas_por_palo ? puntos[rango] : 0;
+    return rango >= 0 && rango <= cartas_por_palo ? detalle::puntos_por_rango[rango] : 0;
 }
 
 inline constexpr int puntos_ultima_baza = 10;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The real random source never stalls when the clock stands still. (The
-// scripted one is pinned by the golden traces.)
+// The real random source never stalls when the clock stands still; the
+// scripted one draws in integers exactly what it drew in doubles. (Its
+// numbers are pinned by the golden traces.)
 #include <gtest/gtest.h>
 
 #include <set>
@@ -26,4 +27,43 @@ TEST(AzarReloj, AThousandShufflesWithTheClockFrozenAllCompleteAndDiffer) {
         ASSERT_TRUE(r >= 0.0 && r < 1.0) << r;
     }
     EXPECT_GT(barajas.size(), 990u);
+}
+
+// The scripted draw in integers gives the double arithmetic's number: on
+// random draws, and on the draws next to each step from q to q + 1, where the
+// double rounds up (that band goes to the double arithmetic itself).
+TEST(AzarGuionado, TheDrawInIntegersIsTheDrawInDoubles) {
+    constexpr std::uint64_t uno = std::uint64_t{1} << 53;
+    const auto en_dobles = [](int k, std::uint64_t z) {
+        return de_uno_a(k, static_cast<double>(z) * 0x1.0p-53);
+    };
+    int redondeos_hacia_arriba = 0; // draws where the double passes q + 1
+    const auto comprobar = [&](int k, std::uint64_t z) {
+        if (z >= uno) return;
+        ASSERT_EQ(de_uno_a_entero(k, z), en_dobles(k, z)) << "k " << k << " z " << z;
+        const auto ingenuo = static_cast<int>(z * static_cast<std::uint64_t>(k) / uno) + 1;
+        if (k <= 1024 && ingenuo != en_dobles(k, z)) ++redondeos_hacia_arriba;
+    };
+    for (int k = 1; k <= 1100; ++k) {
+        const auto k64 = static_cast<std::uint64_t>(k);
+        for (std::uint64_t q = 0; q < k64; q += (k <= 64 ? 1 : k64 / 7 + 1)) {
+            // The first z whose z * k reaches (q + 1) * 2^53, and its neighbours,
+            // inside the band (2^12 / k below it) and just outside.
+            const std::uint64_t paso = ((q + 1) * uno + k64 - 1) / k64;
+            const std::uint64_t banda = 4096 / k64;
+            for (std::uint64_t d : {std::uint64_t{0}, std::uint64_t{1}, std::uint64_t{2}, banda,
+                                    banda + 1, banda + 2}) {
+                if (d <= paso) comprobar(k, paso - d);
+                comprobar(k, paso + d);
+            }
+        }
+        comprobar(k, 0);
+        comprobar(k, uno - 1);
+    }
+    std::uint64_t estado = 12345;
+    for (int n = 0; n < 1'000'000; ++n) {
+        const int k = static_cast<int>(splitmix64(estado) % 1100) + 1;
+        comprobar(k, splitmix64(estado) >> 11);
+    }
+    EXPECT_GT(redondeos_hacia_arriba, 0) << "the band next to each step never rounded up";
 }
