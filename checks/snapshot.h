@@ -26,7 +26,7 @@ struct Foto {
     int salidas[por_palo];
     int fila[por_asiento][3]; // the trick table: palo, valor, tag of each seat
     bool marcas[por_asiento + num_anuncios + 2];
-    std::string textos[10]; // captions of the buttons, the score labels and Label4
+    std::string textos[10];         // captions of the buttons, the score labels and Label4
     bool botones[num_controles][2]; // visible, enabled
 };
 

@@ -59,8 +59,7 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
         for (int i = 1; i <= cartas_por_mano; ++i) {
             const Imagen& img = m.manos[s][i];
             std::string hueco = asiento + "(" + std::to_string(i) + ")";
-            if (img.visible &&
-                (!es_codigo(img.dibujo) || naipe_codigo(img.dibujo) != img.tag))
+            if (img.visible && (!es_codigo(img.dibujo) || naipe_codigo(img.dibujo) != img.tag))
                 return hueco + " shows a face that is not its Tag " + std::to_string(img.tag);
             if (img.visible && m.palos[s][i] != palo_de_codigo(img.tag))
                 return "the suit-number array of " + hueco + " does not match its card";
@@ -86,7 +85,8 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
                 if (es_codigo(m.cartas[s][p][i])) segun_arrays.poner(m.cartas[s][p][i], i);
         const CartasEnMano& en_mano = m.en_mano[s];
         if (en_mano.cartas != segun_arrays.cartas)
-            return "the set of cards of " + std::string(nombre_asiento(s)) + " is not its suit arrays";
+            return "the set of cards of " + std::string(nombre_asiento(s)) +
+                   " is not its suit arrays";
         for (int c = 1; c <= num_cartas; ++c)
             if (en_mano.hueco[c] != segun_arrays.hueco[c])
                 return "the set of cards of " + std::string(nombre_asiento(s)) + " puts card " +

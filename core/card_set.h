@@ -63,12 +63,16 @@ inline constexpr bool tiene_pareja(Conjunto mano, int palo) {
     return contiene_todas(mano, caballo_y_rey(palo));
 }
 
-inline constexpr int cuantas(Conjunto cartas) { return std::popcount(cartas); }
+inline constexpr int cuantas(Conjunto cartas) {
+    return std::popcount(cartas);
+}
 // The code of the lowest card of the set (by code), 0 for an empty set.
 inline constexpr int la_primera(Conjunto cartas) {
     return cartas == 0 ? 0 : std::countr_zero(cartas);
 }
-inline constexpr Conjunto sin_la_primera(Conjunto cartas) { return cartas & (cartas - 1); }
+inline constexpr Conjunto sin_la_primera(Conjunto cartas) {
+    return cartas & (cartas - 1);
+}
 
 // The codes of a set in ascending order: for (int codigo : cada_carta(s)).
 class cada_carta {
@@ -95,8 +99,8 @@ class cada_carta {
 // arrays are the table's; every routine that writes them keeps this in step
 // (core/hand_slots.h, the deal, a card played).
 struct CartasEnMano {
-    Conjunto cartas = 0;                     // bit c: code c is in the seat's suit arrays
-    unsigned char hueco[por_carta] = {};     // for each code held, its slot; 0 otherwise
+    Conjunto cartas = 0;                 // bit c: code c is in the seat's suit arrays
+    unsigned char hueco[por_carta] = {}; // for each code held, its slot; 0 otherwise
 
     bool operator==(const CartasEnMano&) const = default;
 

@@ -42,11 +42,21 @@ inline constexpr int por_palo = num_palos + 1;
 inline constexpr int por_ranura = cartas_por_mano + 1;
 inline constexpr int por_carta = num_cartas + 1;
 
-inline constexpr bool es_asiento(int asiento) { return asiento >= derecha && asiento <= yo; }
-inline constexpr bool es_maquina(int asiento) { return asiento >= derecha && asiento <= izquierda; }
-inline constexpr bool es_palo(int palo) { return palo >= oros && palo <= bastos; }
-inline constexpr bool es_ranura(int ranura) { return ranura >= 1 && ranura <= cartas_por_mano; }
-inline constexpr bool es_codigo(int codigo) { return codigo >= 1 && codigo <= num_cartas; }
+inline constexpr bool es_asiento(int asiento) {
+    return asiento >= derecha && asiento <= yo;
+}
+inline constexpr bool es_maquina(int asiento) {
+    return asiento >= derecha && asiento <= izquierda;
+}
+inline constexpr bool es_palo(int palo) {
+    return palo >= oros && palo <= bastos;
+}
+inline constexpr bool es_ranura(int ranura) {
+    return ranura >= 1 && ranura <= cartas_por_mano;
+}
+inline constexpr bool es_codigo(int codigo) {
+    return codigo >= 1 && codigo <= num_cartas;
+}
 
 inline constexpr int siguiente_asiento(int asiento) {
     assert(es_asiento(asiento));

@@ -13,7 +13,7 @@
 namespace quimbel {
 
 class PlataformaSinPantalla : public Plataforma {
-public:
+  public:
     void pausa_corta() override {
         ++pausas_cortas;
         if (durante_pausa_corta) durante_pausa_corta();

@@ -10,7 +10,9 @@ namespace {
 constexpr std::string_view permitida;
 
 // Whether the human holds a card of the suit.
-bool tiene_palo(const Mesa& m, int palo) { return m.en_mano[yo].alguna(cartas_del_palo(palo)); }
+bool tiene_palo(const Mesa& m, int palo) {
+    return m.en_mano[yo].alguna(cartas_del_palo(palo));
+}
 
 // Whether the human holds a card of the suit ranked above `rango`.
 bool tiene_mas_alta(const Mesa& m, int palo, int rango) {

@@ -12,7 +12,9 @@
 namespace quimbel {
 
 // Before each dealt card and each card a computer seat puts down: 200 ms.
-inline void pausa_corta(Mesa& m) { m.plataforma->pausa_corta(); }
+inline void pausa_corta(Mesa& m) {
+    m.plataforma->pausa_corta();
+}
 
 // While a declaration or a banner is shown: 5 s, then the beep.
 inline void pausa_larga(Mesa& m) {

@@ -12,7 +12,7 @@
 namespace quimbel {
 
 class Plataforma {
-public:
+  public:
     virtual ~Plataforma() = default;
 
     // Wait for one tick of the 200 ms timer, the window still answering events.
@@ -38,7 +38,7 @@ public:
 // worlds): pauses take no time, messages and the beep go nowhere, and the end
 // of the program is ignored. A driver overrides the notices it counts.
 class PlataformaMuda : public Plataforma {
-public:
+  public:
     void pausa_corta() override {}
     void pausa_larga() override {}
     void pitido() override {}

@@ -5,7 +5,9 @@
 
 namespace quimbel {
 
-void FuenteAzar::barajar(int (&baraja)[por_carta]) { llenar_baraja(*this, baraja); }
+void FuenteAzar::barajar(int (&baraja)[por_carta]) {
+    llenar_baraja(*this, baraja);
+}
 
 AzarReloj::AzarReloj()
     : AzarReloj([] {
@@ -13,7 +15,9 @@ AzarReloj::AzarReloj()
               std::chrono::system_clock::now().time_since_epoch().count());
       }) {}
 
-AzarReloj::AzarReloj(Reloj reloj) : reloj_(std::move(reloj)) { resembrar(); }
+AzarReloj::AzarReloj(Reloj reloj) : reloj_(std::move(reloj)) {
+    resembrar();
+}
 
 void AzarReloj::resembrar() {
     std::uint64_t mezcla = reloj_() ^ (++contador_ * 0xD1B54A32D192ED03ULL);

@@ -14,10 +14,12 @@ namespace quimbel {
 // The integer part of (r * k + 1) for r in [0, 1): a number 1..k. Plain
 // double arithmetic; the build forbids fused multiply-adds, so this rounds
 // exactly as the scripted traces expect.
-inline int de_uno_a(int k, double r) { return static_cast<int>(r * k + 1.0); }
+inline int de_uno_a(int k, double r) {
+    return static_cast<int>(r * k + 1.0);
+}
 
 class FuenteAzar {
-public:
+  public:
     virtual ~FuenteAzar() = default;
     // Reseed from the time of day (what the game asks before every draw).
     virtual void resembrar() = 0;
@@ -57,7 +59,9 @@ inline std::uint64_t splitmix64(std::uint64_t& s) {
     return z ^ (z >> 31);
 }
 // The top 53 bits of a 64-bit output as a double in [0, 1).
-inline double a_unidad(std::uint64_t z) { return static_cast<double>(z >> 11) * 0x1.0p-53; }
+inline double a_unidad(std::uint64_t z) {
+    return static_cast<double>(z >> 11) * 0x1.0p-53;
+}
 
 // de_uno_a(k, z * 2^-53) for a 53-bit z, in integers: the integer part of
 // z * k / 2^53, plus one. It is the same number as the double arithmetic's,
@@ -96,7 +100,7 @@ inline constexpr int de_uno_a_entero(int k, std::uint64_t z) {
 
 // The scripted source: splitmix64 from a seed; the reseed does nothing.
 class AzarGuionado final : public FuenteAzar {
-public:
+  public:
     explicit AzarGuionado(std::uint64_t semilla = 0) : estado_(semilla) {}
     void sembrar(std::uint64_t semilla) { estado_ = semilla; }
     void resembrar() override {}
@@ -106,7 +110,7 @@ public:
     int sortear(int k) override { return de_uno_a_entero(k, splitmix64(estado_) >> 11); }
     void barajar(int (&baraja)[por_carta]) override { llenar_baraja(*this, baraja); }
 
-private:
+  private:
     std::uint64_t estado_;
 };
 
@@ -115,14 +119,14 @@ private:
 // still give fresh numbers: the shuffle, which reseeds before every draw,
 // never waits for the clock to move.
 class AzarReloj final : public FuenteAzar {
-public:
+  public:
     using Reloj = std::function<std::uint64_t()>;
     AzarReloj(); // the system clock, in nanoseconds
     explicit AzarReloj(Reloj reloj);
     void resembrar() override;
     double aleatorio() override { return a_unidad(splitmix64(estado_)); }
 
-private:
+  private:
     Reloj reloj_;
     std::uint64_t estado_ = 0;
     std::uint64_t contador_ = 0;

@@ -111,7 +111,7 @@ struct Mesa {
 
     // ---- Elements ----
 
-    static constexpr Naipes naipes{};          // the card store, never shown
+    static constexpr Naipes naipes{};        // the card store, never shown
     Imagen tapa1;                            // the card back, never shown
     Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
     Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
@@ -124,11 +124,11 @@ struct Mesa {
 
     // The trick table: the hidden labels palo k, valor k, tag k of each seat,
     // held typed (their texts would be nombre_palo, the rank and the code).
-    int palo[por_asiento] = {};  // suit of the card seat k put down, 0 for " "
-    int valor[por_asiento] = {}; // its rank order, 0 for "0"
-    int tag[por_asiento] = {};   // its code, 0 for " "
-    int la_salida = 0;           // the suit led in this trick, 0 before any lead
-    int la_pinta = 0;            // the trump suit
+    int palo[por_asiento] = {};       // suit of the card seat k put down, 0 for " "
+    int valor[por_asiento] = {};      // its rank order, 0 for "0"
+    int tag[por_asiento] = {};        // its code, 0 for " "
+    int la_salida = 0;                // the suit led in this trick, 0 before any lead
+    int la_pinta = 0;                 // the trump suit
     Etiqueta Label4{Rotulo(), false}; // equipo_gana, or the branch a computer leader took
     // Two hidden labels that hold numbers, held typed (their texts would be
     // the decimal numbers): the winner of the last trick collected, and the
@@ -159,7 +159,7 @@ inline void escribir_numero(Marcador& marcador, int n) {
 }
 
 // Element names, for windows and traces.
-std::string_view nombre_asiento(int asiento);        // "derecha" ... "yo"
-std::string_view nombre_centro(int asiento);         // "oeste", "norte", "este", "sur"
+std::string_view nombre_asiento(int asiento); // "derecha" ... "yo"
+std::string_view nombre_centro(int asiento);  // "oeste", "norte", "este", "sur"
 
 } // namespace quimbel

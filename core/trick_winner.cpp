@@ -5,7 +5,9 @@ namespace quimbel {
 
 namespace {
 
-void evaluar_con_triunfo(Mesa& m) { baza_a(m, palo_de_codigo(m.pinta.tag)); }
+void evaluar_con_triunfo(Mesa& m) {
+    baza_a(m, palo_de_codigo(m.pinta.tag));
+}
 
 // The led-suit pass runs at most once: with the leader's card missing and no
 // trump down there is nothing to find, and the evaluation stops with
@@ -38,7 +40,9 @@ void mirar_baza(Mesa& m) {
     evaluar_con_triunfo(m);
 }
 
-void baza_a(Mesa& m, int palo) { evaluar(m, palo, false); }
+void baza_a(Mesa& m, int palo) {
+    evaluar(m, palo, false);
+}
 
 void baza_al_palo_salida(Mesa& m) {
     const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;

@@ -59,8 +59,12 @@ void habilitar_mis_cartas(Mesa& m) {
     for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = true;
 }
 
-void contar_salida(Mesa& m) { ++m.salidas[palo_o_bastos(m.la_salida)]; }
+void contar_salida(Mesa& m) {
+    ++m.salidas[palo_o_bastos(m.la_salida)];
+}
 
-void Command2_Click(Mesa& m) { m.plataforma->terminar(); }
+void Command2_Click(Mesa& m) {
+    m.plataforma->terminar();
+}
 
 } // namespace quimbel

@@ -56,6 +56,8 @@ template <Elector elegir> inline void elegir_una(Mesa& m, int palo, int asiento)
 }
 
 // The seat's opponents are the seats of the other team.
-inline bool es_contrario(int asiento, int otro) { return equipo_de(otro) != equipo_de(asiento); }
+inline bool es_contrario(int asiento, int otro) {
+    return equipo_de(otro) != equipo_de(asiento);
+}
 
 } // namespace quimbel

@@ -9,7 +9,9 @@ namespace quimbel {
 
 namespace {
 
-bool es_triunfo_en_mesa(const Mesa& m, int k) { return m.palo[k] != 0 && m.palo[k] == m.la_pinta; }
+bool es_triunfo_en_mesa(const Mesa& m, int k) {
+    return m.palo[k] != 0 && m.palo[k] == m.la_pinta;
+}
 
 // Whether one of the seat's opponents has put down a card that the table
 // shows as the As of `palo`. For oros any As counts, since the test looks

@@ -21,7 +21,9 @@ void echar_carta(Mesa& m, int asiento, int ranura);
 void anotar_palo(Mesa& m, int asiento, int ranura);
 
 // Whether the running chain has put a card down.
-inline bool elegida(const Mesa& m) { return m.carta_elegida == SiNo::si; }
+inline bool elegida(const Mesa& m) {
+    return m.carta_elegida == SiNo::si;
+}
 
 // Put down the seat's first card, in slot order, among `buscadas`, and set
 // carta_elegida; nothing when it holds none of them.

@@ -13,10 +13,10 @@ namespace {
 // copas, espadas, bastos, with oros in the trump suit's place.
 constexpr int sin_triunfo[por_palo][num_palos - 1] = {
     {0, 0, 0},
-    {copas, espadas, bastos},  // trump oros
-    {oros, espadas, bastos},   // trump copas
-    {copas, oros, bastos},     // trump espadas
-    {copas, espadas, oros},    // trump bastos
+    {copas, espadas, bastos}, // trump oros
+    {oros, espadas, bastos},  // trump copas
+    {copas, oros, bastos},    // trump espadas
+    {copas, espadas, oros},   // trump bastos
 };
 
 constexpr int cuatro_palos[] = {oros, copas, espadas, bastos};
@@ -43,7 +43,8 @@ void fallar(Mesa& m, int triunfo, int asiento) {
     m.carta_elegida = SiNo::no;
     // The cheapest kind of trump that beats the table, even over the
     // partner's trump. The Dos never beats a trump. Then the As.
-    Conjunto triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_dos + 1, rango_sota);
+    Conjunto triunfos =
+        sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_dos + 1, rango_sota);
     if (triunfos == 0)
         triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_caballo, rango_rey);
     if (triunfos == 0)
@@ -71,8 +72,7 @@ void fallar(Mesa& m, int triunfo, int asiento) {
 void sin_palo(Mesa& m, int palo, int asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     m.carta_elegida = SiNo::no;
-    if (es_palo(m.la_pinta) && m.la_pinta != palo)
-        triunfar(m, m.la_pinta, asiento);
+    if (es_palo(m.la_pinta) && m.la_pinta != palo) triunfar(m, m.la_pinta, asiento);
     if (elegida(m)) return;
     mirar_baza(m);
     // Generous only when the own team is winning and the seat played last in

@@ -92,7 +92,11 @@ struct Pasada {
 
 } // namespace
 
-void cantes_ellos(Mesa& m) { Pasada{m, Equipo::ellos}.cantes(); }
-void cantes_nosotros(Mesa& m) { Pasada{m, Equipo::nosotros}.cantes(); }
+void cantes_ellos(Mesa& m) {
+    Pasada{m, Equipo::ellos}.cantes();
+}
+void cantes_nosotros(Mesa& m) {
+    Pasada{m, Equipo::nosotros}.cantes();
+}
 
 } // namespace quimbel

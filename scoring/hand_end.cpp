@@ -12,7 +12,9 @@ namespace quimbel {
 
 namespace {
 
-int juegos_del_reparto(int puntos) { return puntos > puntos_para_dos_juegos ? 2 : 1; }
+int juegos_del_reparto(int puntos) {
+    return puntos > puntos_para_dos_juegos ? 2 : 1;
+}
 
 // The deal's game: more points win, equal points go to the team of the last
 // trick; above 100 points it is worth two games.

@@ -109,8 +109,9 @@ bool pide_ayuda(std::span<char* const> argumentos) {
 int main(int argc, char** argv) {
     std::span<char* const> argumentos(argv + 1, argc > 1 ? static_cast<std::size_t>(argc - 1) : 0);
     if (argumentos.empty()) {
-        std::fputs("quimbel-sim: a subcommand is needed: script, bench, soak or duel (see --help)\n",
-                   stderr);
+        std::fputs(
+            "quimbel-sim: a subcommand is needed: script, bench, soak or duel (see --help)\n",
+            stderr);
         return 2;
     }
     struct Orden {
@@ -138,8 +139,9 @@ int main(int argc, char** argv) {
         std::printf("quimbel-sim %s\n", QUIMBEL_VERSION);
         return 0;
     }
-    std::fprintf(stderr,
-                 "quimbel-sim: unknown subcommand \"%s\" (script, bench, soak or duel; see --help)\n",
-                 argumentos[0]);
+    std::fprintf(
+        stderr,
+        "quimbel-sim: unknown subcommand \"%s\" (script, bench, soak or duel; see --help)\n",
+        argumentos[0]);
     return 2;
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tools/script_driver.h"
 
-#include "handlers/controls.h"
 #include "core/deal.h"
+#include "handlers/controls.h"
 
 namespace quimbel::sim {
 

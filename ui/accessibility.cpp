@@ -27,7 +27,7 @@ QList<QWidget*> hijos_que_cuentan(const QWidget* padre) {
 // A window of the game: a window frame, whose children leave out the pictures
 // that say nothing.
 class Ventana : public QAccessibleWidget {
-public:
+  public:
     explicit Ventana(QWidget* w) : QAccessibleWidget(w, QAccessible::Window) {}
 
     int childCount() const override { return hijos_que_cuentan(widget()).size(); }
@@ -46,7 +46,7 @@ public:
 // when pressed, exactly as a click does), a card on the table, an
 // announcement. Its name is what it shows.
 class Imagen : public QAccessibleWidget {
-public:
+  public:
     explicit Imagen(ImagenMesa* w) : QAccessibleWidget(w, w->papel()) {}
 
     QAccessible::Role role() const override { return imagen()->papel(); }
@@ -67,7 +67,7 @@ public:
                    : QStringList{};
     }
 
-private:
+  private:
     ImagenMesa* imagen() const { return static_cast<ImagenMesa*>(widget()); }
 };
 
@@ -76,7 +76,7 @@ private:
 // asks for the interface as soon as a name is given, before the description:
 // what it is must be decided on each question.)
 class Cuadro : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
+  public:
     explicit Cuadro(QWidget* w) : QAccessibleWidget(w, QAccessible::Graphic) {}
 
     QAccessible::Role role() const override {
@@ -107,7 +107,7 @@ public:
         return {};
     }
 
-private:
+  private:
     bool es_texto() const { return !widget()->accessibleDescription().isEmpty(); }
     QString todo() const {
         return widget()->accessibleName() + QLatin1Char('\n') + widget()->accessibleDescription();

@@ -39,7 +39,7 @@ bool es_entrada(QEvent::Type t) {
 
 // Swallows the input bound for the blocked window and its widgets.
 class Bloqueo final : public QObject {
-public:
+  public:
     Bloqueo(QWidget* ventana, QDialog& caja) : ventana_(ventana), caja_(caja) {
         qApp->installEventFilter(this);
     }
@@ -58,7 +58,7 @@ public:
         return true;
     }
 
-private:
+  private:
     QPointer<QWidget> ventana_;
     QDialog& caja_;
 };

@@ -37,7 +37,9 @@ void vigilar(QtMsgType tipo, const QMessageLogContext& contexto, const QString& 
 
 } // namespace
 
-void vigilar_arranque() { anterior = qInstallMessageHandler(vigilar); }
+void vigilar_arranque() {
+    anterior = qInstallMessageHandler(vigilar);
+}
 
 void arranque_hecho() {
     qInstallMessageHandler(anterior);

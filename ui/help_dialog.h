@@ -11,7 +11,7 @@ namespace quimbel {
 class DialogoAyuda : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit DialogoAyuda(QWidget* padre);
 
     // The help as the dialog shows it, as HTML.

@@ -18,11 +18,13 @@ namespace dibujo {
 // as the table holds them. The others are the window's own.
 inline constexpr int marcador = 50;
 inline constexpr int primer_anuncio = 100; // + the announcement's number
-inline constexpr int de_anuncio(Anuncio a) { return primer_anuncio + static_cast<int>(a); }
+inline constexpr int de_anuncio(Anuncio a) {
+    return primer_anuncio + static_cast<int>(a);
+}
 } // namespace dibujo
 
 class AlmacenDibujos {
-public:
+  public:
     // The picture, rendered for the ratio; a null pixmap for sin_dibujo.
     const QPixmap& dibujo(int cual, qreal dpr);
     // The faces, the back and the marker are kept for the whole game. An
@@ -31,7 +33,7 @@ public:
     static bool se_guarda(int cual) { return cual < dibujo::primer_anuncio; }
     void soltar(int cual);
 
-private:
+  private:
     std::map<std::pair<int, qreal>, QPixmap> hechos_;
 };
 

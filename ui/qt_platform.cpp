@@ -67,9 +67,13 @@ void PlataformaQt::abandonar() {
     if (al_terminar) al_terminar();
 }
 
-void PlataformaQt::pausa_corta() { esperar_tick(Timer1, fin_pausa_corta); }
+void PlataformaQt::pausa_corta() {
+    esperar_tick(Timer1, fin_pausa_corta);
+}
 
-void PlataformaQt::pausa_larga() { esperar_tick(Timer2, fin_pausa_larga); }
+void PlataformaQt::pausa_larga() {
+    esperar_tick(Timer2, fin_pausa_larga);
+}
 
 void PlataformaQt::pitido() {
     if (!terminado_) QApplication::beep();

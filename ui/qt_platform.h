@@ -29,7 +29,7 @@ struct IntervalosPausa {
 class PlataformaQt final : public QObject, public Plataforma {
     Q_OBJECT
 
-public:
+  public:
     explicit PlataformaQt(IntervalosPausa intervalos = {});
 
     // Both timers run from the moment the window is created, so the first
@@ -69,7 +69,7 @@ public:
     bool fin_pausa_corta = false;
     bool fin_pausa_larga = false;
 
-private:
+  private:
     void esperar_tick(QTimer& timer, bool& fin);
     // Stop the timers and hide the window: nothing more waits or shows.
     void abandonar();

@@ -11,17 +11,17 @@
 namespace quimbel {
 
 class CabeceraMarcador : public QLabel {
-public:
+  public:
     // `centros`: the middle of each word's box, in pixels of the window.
     CabeceraMarcador(const QString& texto, QList<qreal> centros, QWidget* padre);
 
     // How much the words are narrowed to fit (1 when they are not).
     qreal estrechamiento() const;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QList<qreal> centros_;
 };
 

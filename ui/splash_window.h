@@ -47,13 +47,13 @@ QRect en_pixeles(const CajaTwips& caja);
 class CajaImagen : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     CajaImagen(QPixmap dibujo, QColor fondo, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     QPixmap dibujo_;
     QColor fondo_;
 };
@@ -62,14 +62,14 @@ private:
 // the keyboard focus, emits clicked(). Being a button it is also announced as
 // one to a screen reader.
 class BotonImagen : public QAbstractButton {
-public:
+  public:
     BotonImagen(QPixmap dibujo, QColor fondo, QWidget* parent);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void keyPressEvent(QKeyEvent* e) override;
 
-private:
+  private:
     QPixmap dibujo_;
     QColor fondo_;
 };
@@ -77,7 +77,7 @@ private:
 class Presentacion : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // `abrir_mesa` creates the table window the first time and shows it (not
     // modal); the splash hides itself right after it.
     explicit Presentacion(std::function<void()> abrir_mesa, QWidget* parent = nullptr);
@@ -97,13 +97,13 @@ public:
     // The steps per tick, in twips, of Picture1 and Picture2.
     int dx1 = 0, dy1 = 0, dx2 = 0, dy2 = 0;
 
-protected:
+  protected:
     // The timers run only while the splash is on screen: once the table is
     // open nothing visible depends on them, and they would only burn time.
     void showEvent(QShowEvent*) override;
     void hideEvent(QHideEvent*) override;
 
-private:
+  private:
     void Form_Load();
     static void colocar(QWidget* w, const CajaTwips& caja);
 

@@ -77,8 +77,8 @@ void ImagenMesa::mousePressEvent(QMouseEvent* e) {
 
 void ImagenMesa::mouseReleaseEvent(QMouseEvent* e) {
     // A click is a press and a release on the same card.
-    const bool click = apretada_ && e->button() == Qt::LeftButton &&
-                       rect().contains(e->position().toPoint());
+    const bool click =
+        apretada_ && e->button() == Qt::LeftButton && rect().contains(e->position().toPoint());
     apretada_ = false;
     if (click) emit clicked();
 }

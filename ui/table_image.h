@@ -14,7 +14,7 @@ class AlmacenDibujos;
 class ImagenMesa : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     ImagenMesa(AlmacenDibujos& almacen, QWidget* padre);
 
     int dibujo() const { return dibujo_; }
@@ -37,10 +37,10 @@ public:
     bool marcada() const { return marcada_; }
     void marcar(bool si);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
     void mousePressEvent(QMouseEvent* e) override;
     void mouseReleaseEvent(QMouseEvent* e) override;
@@ -48,7 +48,7 @@ protected:
     void changeEvent(QEvent* e) override;
     void hideEvent(QHideEvent* e) override;
 
-private:
+  private:
     AlmacenDibujos& almacen_;
     int dibujo_ = 0;
     bool pulsable_ = false;

@@ -11,13 +11,13 @@
 namespace quimbel {
 
 class FiguraMesa : public QWidget {
-public:
+  public:
     FiguraMesa(std::optional<QColor> relleno, QColor borde, int grosor, QWidget* padre);
 
-protected:
+  protected:
     void paintEvent(QPaintEvent*) override;
 
-private:
+  private:
     std::optional<QColor> relleno_;
     QColor borde_;
     int grosor_;

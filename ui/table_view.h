@@ -10,11 +10,11 @@
 namespace quimbel {
 
 class VistaMesa {
-public:
+  public:
     VistaMesa(const Mesa& mesa, const ElementosMesa& elementos) : m_(mesa), e_(elementos) {}
     void refrescar();
 
-private:
+  private:
     const Mesa& m_;
     const ElementosMesa& e_;
 };

@@ -35,7 +35,9 @@ QString q(std::string_view texto) {
     return QString::fromUtf8(texto.data(), static_cast<qsizetype>(texto.size()));
 }
 
-QColor color_sistema(QPalette::ColorRole papel) { return QApplication::palette().color(papel); }
+QColor color_sistema(QPalette::ColorRole papel) {
+    return QApplication::palette().color(papel);
+}
 
 // A label on the table: transparent unless it is given a back colour.
 QLabel* etiqueta(QWidget* padre, const char* nombre, const QString& texto, d::Caja caja,
@@ -73,11 +75,9 @@ QString indexado(const char* nombre, int i) {
 } // namespace
 
 VentanaMesa::VentanaMesa(OpcionesMesa opciones, QWidget* padre)
-    : QWidget(padre),
-      azar_propio_(opciones.azar ? nullptr : std::make_unique<AzarReloj>()),
+    : QWidget(padre), azar_propio_(opciones.azar ? nullptr : std::make_unique<AzarReloj>()),
       plataforma_(opciones.pausas),
-      mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_),
-      vista_(mesa_, e_) {
+      mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_), vista_(mesa_, e_) {
     accesible::instalar();
     setObjectName(QStringLiteral("mesa"));
     setWindowTitle(q(texto::titulo));
@@ -341,10 +341,10 @@ void VentanaMesa::enlazar() {
         connect(e_.manos[yo][slot], &ImagenMesa::clicked, this, [this, slot] { pulsar_yo(slot); });
 
     // Tab goes through the hand from left to right, then AGRUPAR, then the bar.
-    QWidget* orden[] = {e_.manos[yo][1], e_.manos[yo][2], e_.manos[yo][3], e_.manos[yo][4],
-                        e_.manos[yo][5], e_.manos[yo][6], e_.manos[yo][7], e_.manos[yo][8],
-                        e_.manos[yo][9], e_.manos[yo][10], e_.ordenamelas, e_.barajar,
-                        e_.jugando, e_.recoger, e_.Command2};
+    QWidget* orden[] = {e_.manos[yo][1], e_.manos[yo][2],  e_.manos[yo][3], e_.manos[yo][4],
+                        e_.manos[yo][5], e_.manos[yo][6],  e_.manos[yo][7], e_.manos[yo][8],
+                        e_.manos[yo][9], e_.manos[yo][10], e_.ordenamelas,  e_.barajar,
+                        e_.jugando,      e_.recoger,       e_.Command2};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);

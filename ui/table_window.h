@@ -8,9 +8,9 @@
 #include <QWidget>
 #include <memory>
 
-#include "handlers/controls.h"
 #include "core/random_source.h"
 #include "core/table.h"
+#include "handlers/controls.h"
 #include "ui/picture_store.h"
 #include "ui/qt_platform.h"
 #include "ui/table_elements.h"
@@ -31,7 +31,7 @@ struct OpcionesMesa {
 class VentanaMesa : public QWidget {
     Q_OBJECT
 
-public:
+  public:
     // Creating the window loads the table (Form_Load, with its short pause),
     // as the old window did before it was first shown.
     explicit VentanaMesa(OpcionesMesa opciones = {}, QWidget* padre = nullptr);
@@ -42,12 +42,12 @@ public:
     const ElementosMesa& elementos() const { return e_; }
     bool terminado() const { return plataforma_.terminado(); }
 
-protected:
+  protected:
     // The window manager's close button ends the game exactly as SALIR does.
     void closeEvent(QCloseEvent* e) override;
     bool eventFilter(QObject* objeto, QEvent* evento) override;
 
-private:
+  private:
     void construir();
     void construir_fondo();
     void construir_manos_yo_y_creditos();

@@ -71,7 +71,8 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
         EXPECT_EQ(m.barajar.caption, "Barajar y Repartir");
         EXPECT_FALSE(m.barajar.enabled || m.jugando.enabled || m.recoger.enabled);
         EXPECT_TRUE(m.ordenamelas.activo());
-        EXPECT_EQ(m.tanteo_nosotros.caption.texto() + "/" + m.juegos_nosotros.caption.texto(), "0/3")
+        EXPECT_EQ(m.tanteo_nosotros.caption.texto() + "/" + m.juegos_nosotros.caption.texto(),
+                  "0/3")
             << "games are not touched by a deal";
         EXPECT_EQ(m.cantado[arriba][copas] + m.salidas[oros] + (m.tute_cantado == SiNo::si), 0);
         EXPECT_EQ(m.baza_numero, 1);

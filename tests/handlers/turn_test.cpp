@@ -38,8 +38,8 @@ TEST(LaMano, EachLeaderPlaysTheSeatsBeforeTheHumanThenHisCardTheRest) {
 TEST(LaMano, EachLeadCountsForItsOwnSuit) {
     for (int lider : {derecha, yo})
         for (int palo = oros; palo <= bastos; ++palo) {
-            SCOPED_TRACE(::testing::Message() << nombre_asiento(lider) << " leads "
-                                              << nombre_palo(palo));
+            SCOPED_TRACE(::testing::Message()
+                         << nombre_asiento(lider) << " leads " << nombre_palo(palo));
             MesaDePrueba t;
             vaciar_manos(t.m);
             poner_pinta(t.m, codigo_de(palo % num_palos + 1, rango_dos));

@@ -4,8 +4,8 @@
 #include <gtest/gtest.h>
 
 #include "core/cards.h"
-#include "players/lead.h"
 #include "players/chain.h"
+#include "players/lead.h"
 #include "support/players_table.h"
 
 using namespace quimbel;

@@ -51,7 +51,8 @@ struct MesaDeTanteo : ::testing::Test {
         escribir_numero(m.juegos_ellos, ellos);
     }
     int tanteo(Equipo e) const {
-        return valor_numerico((e == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos).caption.texto());
+        return valor_numerico(
+            (e == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos).caption.texto());
     }
     // The tenth trick: the human's hand is empty and baza_numero has gone to 11.
     void ultima() {

@@ -8,8 +8,8 @@
 
 #include "core/cards.h"
 #include "table_window_support.h"
-#include "ui/table_style.h"
 #include "ui/layout.h"
+#include "ui/table_style.h"
 
 using namespace quimbel;
 using namespace quimbel::prueba;

@@ -54,10 +54,16 @@ double pendiente(const std::vector<long>& kb, std::size_t desde) {
     return d > 0 ? (n * sxy - sx * sy) / d : 0.0;
 }
 
-bool se_ve(const QWidget* w) { return w->isVisibleTo(w->window()); }
-bool activo(const QWidget* w) { return se_ve(w) && w->isEnabled(); }
+bool se_ve(const QWidget* w) {
+    return w->isVisibleTo(w->window());
+}
+bool activo(const QWidget* w) {
+    return se_ve(w) && w->isEnabled();
+}
 
-void pulsar(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center()); }
+void pulsar(QWidget* w) {
+    QTest::mouseClick(w, Qt::LeftButton, {}, w->rect().center());
+}
 
 // One whole deal: deal, group, then every trick. False if the table stopped
 // offering what a deal needs.

@@ -98,7 +98,8 @@ int main(int argc, char** argv) {
         bien = hoja_de_contactos().save(en + "contact-sheet.png") &&
                presentacion(en + "screenshot-splash.png") && bien;
     if (!bien) {
-        std::fprintf(stderr, "quimbel-screenshots: could not draw every picture into %s\n", argv[1]);
+        std::fprintf(stderr, "quimbel-screenshots: could not draw every picture into %s\n",
+                     argv[1]);
         return 1;
     }
     return 0;
