@@ -2,7 +2,9 @@
 #include "checks/command_checks.h"
 
 #include "checks/table_invariants.h"
+#include "core/obligations.h"
 #include "core/texts.h"
+#include "handlers/play_out.h"
 #include "scoring/points.h"
 
 namespace quimbel::revision {
@@ -35,6 +37,7 @@ void Revisor::antes() {
     antes_sin_fila4_ = fotografiar(m_, true);
     juegos_antes_[0] = valor_numerico(m_.juegos_nosotros.caption.texto());
     juegos_antes_[1] = valor_numerico(m_.juegos_ellos.caption.texto());
+    aceptadas_antes_ = le_toca_a_yo(m_) ? cartas_aceptadas(m_) : 0;
     vigia.nueva_orden();
 }
 
@@ -68,6 +71,11 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
     if (r == Resultado::ignorado) return "a control that could act was ignored";
 
     const bool pulsacion = a.tipo == Accion::pulsacion;
+    // The set of accepted cards and the click agree on every card.
+    if (a.tipo == Accion::clic &&
+        contiene(aceptadas_antes_, antes_.manos[yo][a.carta].tag) != vigia.mensajes.empty())
+        return "the accepted cards and the click disagree on card " +
+               std::to_string(antes_.manos[yo][a.carta].tag);
     if (!vigia.mensajes.empty()) {
         if (a.tipo != Accion::clic) return "a message box during a press: " + vigia.mensajes[0];
         if (vigia.mensajes.size() > 1) return "two message boxes for one click";

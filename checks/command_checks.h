@@ -46,6 +46,7 @@ class Revisor {
     const Mesa& m_;
     Foto antes_{};
     Foto antes_sin_fila4_{};
+    Conjunto aceptadas_antes_ = 0; // the cards the rules accept, at the human's turn
     int juegos_antes_[2] = {};
 };
 

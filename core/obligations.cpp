@@ -64,7 +64,39 @@ std::string_view revisar(const Mesa& m, Carta carta, int salida, int lider) {
     return rango <= alta ? texto::subir[pinta] : permitida;
 }
 
+constexpr Conjunto todas = cartas_del_palo(oros) | cartas_del_palo(copas) |
+                           cartas_del_palo(espadas) | cartas_del_palo(bastos);
+
+// The same obligations as `revisar`, asked once for the whole deck.
+Conjunto permitidas(const Mesa& m, int salida, int lider) {
+    const int pinta = m.la_pinta;
+    if (tiene_palo(m, salida)) {
+        if (salida != pinta && en_mesa(m, lider, pinta)) return cartas_del_palo(salida);
+        const int alta = mas_alta_en_mesa(m, lider, salida);
+        return tiene_mas_alta(m, salida, alta) ? cartas_por_encima(salida, alta)
+                                               : cartas_del_palo(salida);
+    }
+    if (pinta == salida || !tiene_palo(m, pinta)) return todas;
+    if (!en_mesa(m, lider, pinta)) return cartas_del_palo(pinta);
+    const int alta = mas_alta_en_mesa(m, lider, pinta);
+    return tiene_mas_alta(m, pinta, alta) ? cartas_por_encima(pinta, alta) : todas;
+}
+
 } // namespace
+
+Conjunto cartas_permitidas(const Mesa& m) {
+    const int lider = m.quien_sale;
+    if (!es_maquina(lider)) return todas;
+    assert(es_palo(m.la_pinta));
+    return permitidas(m, palo_o_bastos(m.palo[lider]), lider);
+}
+
+Conjunto cartas_aceptadas(const Mesa& m) {
+    Conjunto mano = 0;
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (m.manos[yo][i].visible) mano |= una_carta(m.manos[yo][i].tag);
+    return mano & cartas_permitidas(m);
+}
 
 std::string_view revisar_jugada(const Mesa& m, int codigo) {
     const int lider = m.quien_sale;

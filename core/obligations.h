@@ -15,4 +15,11 @@ namespace quimbel {
 // the table and his hand, so a caller may ask about any card he holds.
 std::string_view revisar_jugada(const Mesa& m, int codigo);
 
+// The cards the obligations let the human put down on the trick as it
+// stands, as a set over all forty codes: exactly those `revisar_jugada`
+// accepts. Intersect with his hand for the cards he may click.
+Conjunto cartas_permitidas(const Mesa& m);
+// The cards in his hand (his visible cards) that he may play now.
+Conjunto cartas_aceptadas(const Mesa& m);
+
 } // namespace quimbel
