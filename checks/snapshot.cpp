@@ -40,7 +40,6 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     const int numeros[] = {m.quien_sale,
                            m.turno_mano,
                            m.baza_numero,
-                           m.gana_baza,
                            m.la_salida,
                            m.la_pinta,
                            m.ultima_nosotros,
@@ -93,7 +92,7 @@ std::string diferencias(const Foto& a, const Foto& b) {
         anotar(lista, "suit arrays");
     if (!mismos_bytes(a.palos, b.palos)) anotar(lista, "suit-number arrays");
     if (!mismos_bytes(a.numeros, b.numeros))
-        anotar(lista, "quien_sale/turno_mano/baza_numero/gana_baza/la_salida/la_pinta/"
+        anotar(lista, "quien_sale/turno_mano/baza_numero/la_salida/la_pinta/"
                       "ultima_nosotros/tute_cantado/label7/Label3/score numbers");
     if (!mismos_bytes(a.cantado, b.cantado)) anotar(lista, "declaration flags");
     if (!mismos_bytes(a.salidas, b.salidas)) anotar(lista, "led-suit counters");

@@ -19,7 +19,7 @@ struct Foto {
     int cartas[por_asiento][por_palo][por_ranura];
     CartasEnMano en_mano[por_asiento];
     int palos[por_asiento][por_ranura];
-    int numeros[14]; // quien_sale, turno_mano, baza_numero, gana_baza, la_salida, la_pinta,
+    int numeros[13]; // quien_sale, turno_mano, baza_numero, la_salida, la_pinta,
                      // ultima_nosotros, tute_cantado, label7, Label3, and the numbers
                      // of the four score labels
     int cantado[por_asiento][por_palo];

@@ -95,17 +95,11 @@ struct Mesa {
     int quien_sale = 0;
     int turno_mano = 0;
     int baza_numero = 0;
-    int gana_baza = 0;
-    Equipo equipo_gana = Equipo::ninguno;
     SiNo tute_cantado = SiNo::no;
     int cantado[por_asiento][por_palo] = {}; // cantado_oros_derecha ...
     int salidas[por_palo] = {};              // salidas_oros ... salidas_bastos
     int ultima_nosotros = 0;                 // 1 when nosotros took the last trick of the deal
 
-    // The outcomes a caller reads right after the call: whether the human's
-    // card was refused, and whether a computer player's chain has played.
-    int carta_rechazada = 0;
-    SiNo carta_elegida = SiNo::no;
     // Every card put down in this deal, in order: what a player remembers.
     RegistroPublico registro;
 
@@ -129,7 +123,7 @@ struct Mesa {
     int tag[por_asiento] = {};        // its code, 0 for " "
     int la_salida = 0;                // the suit led in this trick, 0 before any lead
     int la_pinta = 0;                 // the trump suit
-    Etiqueta Label4{Rotulo(), false}; // equipo_gana, or the branch a computer leader took
+    Etiqueta Label4{Rotulo(), false}; // the last trick's team, or the branch a computer leader took
     // Two hidden labels that hold numbers, held typed (their texts would be
     // the decimal numbers): the winner of the last trick collected, and the
     // leader of the trick the human last played to. 0 before the first.

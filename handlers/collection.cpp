@@ -17,22 +17,22 @@ void recoger_Click(Mesa& m) {
     // Disabled before the scoring's pauses: nothing may collect twice.
     m.recoger.enabled = false;
 
-    decidir_baza(m);
-    assert(es_asiento(m.gana_baza));
-    m.plataforma->baza_evaluada(m.gana_baza, m.equipo_gana);
-    tantear_baza(m);
+    const Ganador gana = ganador_baza(m);
+    assert(es_asiento(gana.asiento));
+    m.plataforma->baza_evaluada(gana.asiento, gana.equipo);
+    tantear_baza(m, gana.equipo);
 
-    m.Label4.caption = texto_equipo(m.equipo_gana);
-    m.label7 = m.gana_baza;
+    m.Label4.caption = texto_equipo(gana.equipo);
+    m.label7 = gana.asiento;
 
     // The trick table stays as it is until the next jugando_Click.
-    switch (m.gana_baza) {
+    switch (gana.asiento) {
     case derecha: m.jugando.caption = texto::sale_derecha; break;
     case arriba: m.jugando.caption = texto::sale_arriba; break;
     case izquierda: m.jugando.caption = texto::sale_izquierda; break;
     default: m.jugando.caption = texto::salgo_yo; break;
     }
-    m.quien_sale = es_maquina(m.gana_baza) ? m.gana_baza : yo;
+    m.quien_sale = es_maquina(gana.asiento) ? gana.asiento : yo;
 
     if (m.tute_cantado != SiNo::si && m.baza_numero <= bazas_por_reparto)
         m.jugando.enabled = true;

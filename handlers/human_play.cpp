@@ -4,13 +4,11 @@
 #include "core/obligations.h"
 #include "core/platform.h"
 #include "handlers/turn.h"
-#include "players/follow.h"
 
 namespace quimbel {
 
 void yo_Click(Mesa& m, int ranura) {
     assert(es_ranura(ranura) && m.manos[yo][ranura].visible);
-    m.carta_rechazada = 0;
 
     Imagen& carta = m.manos[yo][ranura];
     const Carta partida = separar_carta(carta.tag);
@@ -20,9 +18,8 @@ void yo_Click(Mesa& m, int ranura) {
 
     // A refused card stays in hand and the hand stays clickable; only row 4 of
     // the trick table keeps it, until the next click writes over it.
-    if (const std::string_view motivo = revisar_jugada(m, carta.tag); !motivo.empty()) {
-        m.plataforma->mensaje(motivo);
-        m.carta_rechazada = 1;
+    if (!contiene(cartas_permitidas(m), carta.tag)) {
+        m.plataforma->mensaje(revisar_jugada(m, carta.tag));
         return;
     }
 
@@ -41,17 +38,17 @@ void yo_Click(Mesa& m, int ranura) {
 
     switch (m.quien_sale) {
     case derecha: break; // the human played fourth
-    case arriba: seguir(m, derecha); break;
+    case arriba: seguir_y_echar(m, derecha); break;
     case izquierda:
-        seguir(m, derecha);
-        seguir(m, arriba);
+        seguir_y_echar(m, derecha);
+        seguir_y_echar(m, arriba);
         break;
     default: // the human led
         m.la_salida = m.palo[yo];
         contar_salida(m);
-        seguir(m, derecha);
-        seguir(m, arriba);
-        seguir(m, izquierda);
+        seguir_y_echar(m, derecha);
+        seguir_y_echar(m, arriba);
+        seguir_y_echar(m, izquierda);
         break;
     }
 

@@ -2,6 +2,7 @@
 #include "handlers/turn.h"
 
 #include "core/platform.h"
+#include "core/texts.h"
 #include "players/follow.h"
 #include "players/lead.h"
 #include "players/seat_play.h"
@@ -40,19 +41,28 @@ void jugando_Click(Mesa& m) {
     const int lider = m.quien_sale;
     if (es_maquina(lider)) {
         // The first trick of the deal opens with an As when the leader has one.
-        m.carta_elegida = SiNo::no;
-        if (mano_entera(m, lider)) echar_as(m, lider);
-        if (m.carta_elegida == SiNo::no) salida(m, lider);
+        int ranura = mano_entera(m, lider) ? echar_as(m, lider) : 0;
+        if (ranura == 0) {
+            const Salida s = salida(m, *m.azar, lider);
+            m.Label4.caption =
+                s.contra_palo != 0 ? texto::cantan_a[s.contra_palo] : texto::salir_x_mala;
+            ranura = s.ranura;
+        }
+        if (ranura != 0) echar_carta(m, lider, ranura);
         m.la_salida = m.palo[lider];
         contar_salida(m);
 
         // The seats between the leader and the human.
         for (int asiento = siguiente_asiento(lider); asiento != yo;
              asiento = siguiente_asiento(asiento))
-            seguir(m, asiento);
+            seguir_y_echar(m, asiento);
     }
     // The human's cards become clickable only after the last computer card.
     habilitar_mis_cartas(m);
+}
+
+void seguir_y_echar(Mesa& m, int asiento) {
+    if (const int ranura = seguir(m, *m.azar, asiento)) echar_carta(m, asiento, ranura);
 }
 
 void habilitar_mis_cartas(Mesa& m) {

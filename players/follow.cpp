@@ -49,8 +49,8 @@ Conjunto si_gana(const Mesa& m, int palo, int asiento, int desde, int hasta) {
 // The follow's own choosers (see players/chain.h): the cards each looks for.
 
 // The Tres, when no As of the suit can still fall on it.
-Conjunto tres_seguro(Mesa& m, int palo, int asiento) {
-    const Conjunto su_tres = tres(m, palo, asiento);
+Conjunto tres_seguro(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+    const Conjunto su_tres = tres(m, azar, palo, asiento);
     if (su_tres == 0) return 0;
     // The partner's cards count as outstanding too: only the seat's own hand
     // and the opponents' cards on the table are trusted.
@@ -59,37 +59,31 @@ Conjunto tres_seguro(Mesa& m, int palo, int asiento) {
 }
 
 // A low card that beats the table. The Dos is left out: it beats nothing.
-Conjunto baja_gana(Mesa& m, int palo, int asiento) {
+Conjunto baja_gana(const Mesa& m, FuenteAzar&, int palo, int asiento) {
     return si_gana(m, palo, asiento, rango_dos + 1, rango_sota);
 }
 
-Conjunto caballo_rey_gana(Mesa& m, int palo, int asiento) {
+Conjunto caballo_rey_gana(const Mesa& m, FuenteAzar&, int palo, int asiento) {
     return si_gana(m, palo, asiento, rango_caballo, rango_rey);
 }
 
 // The Tres, unless an opponent has put down the As.
-Conjunto tres_sin_as(Mesa& m, int palo, int asiento) {
-    const Conjunto su_tres = tres(m, palo, asiento);
+Conjunto tres_sin_as(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+    const Conjunto su_tres = tres(m, azar, palo, asiento);
     if (su_tres == 0 || as_contrario_en_mesa(m, palo, asiento)) return 0;
     return su_tres;
 }
 
 } // namespace
 
-void seguir(Mesa& m, int asiento) {
+int seguir(const Mesa& m, FuenteAzar& azar, int asiento) {
     assert(es_maquina(asiento) && es_palo(m.la_pinta));
     const int quien_falla = mirar_fallo(m);
     const int palo = palo_o_bastos(m.la_salida);
-    if (quien_falla == 0 || m.la_salida == m.la_pinta) {
-        seguir_palo(m, palo, asiento);
-        return;
-    }
-    m.carta_elegida = SiNo::no;
+    if (quien_falla == 0 || m.la_salida == m.la_pinta) return seguir_palo(m, azar, palo, asiento);
     // Only the last seat found trumping tells an opponent from the partner.
-    if (es_contrario(asiento, quien_falla))
-        seguir_barato(m, palo, asiento);
-    else
-        seguir_cargando(m, palo, asiento);
+    if (es_contrario(asiento, quien_falla)) return seguir_barato(m, azar, palo, asiento);
+    return seguir_cargando(m, azar, palo, asiento);
 }
 
 int mirar_fallo(const Mesa& m) {
@@ -102,23 +96,23 @@ int mirar_fallo(const Mesa& m) {
     return quien_falla;
 }
 
-void seguir_palo(Mesa& m, int palo, int asiento) {
-    m.carta_elegida = SiNo::no;
-    probar<as, tres_seguro, baja_gana, caballo_rey_gana, tres_sin_as, baja, caballo_rey, tres>(
-        m, palo, asiento);
-    if (!elegida(m)) sin_palo(m, palo, asiento);
+int seguir_palo(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+    if (const int ranura = probar<as, tres_seguro, baja_gana, caballo_rey_gana, tres_sin_as, baja,
+                                  caballo_rey, tres>(m, azar, palo, asiento))
+        return ranura;
+    return sin_palo(m, azar, palo, asiento);
 }
 
-void seguir_barato(Mesa& m, int palo, int asiento) {
-    m.carta_elegida = SiNo::no;
-    probar<baja, caballo_rey, tres, as>(m, palo, asiento);
-    if (!elegida(m)) fallar(m, palo_o_bastos(m.la_pinta), asiento);
+int seguir_barato(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+    if (const int ranura = probar<baja, caballo_rey, tres, as>(m, azar, palo, asiento))
+        return ranura;
+    return fallar(m, azar, palo_o_bastos(m.la_pinta), asiento);
 }
 
-void seguir_cargando(Mesa& m, int palo, int asiento) {
-    m.carta_elegida = SiNo::no;
-    probar<as, tres, caballo_rey, baja>(m, palo, asiento);
-    if (!elegida(m)) fallar(m, palo_o_bastos(m.la_pinta), asiento);
+int seguir_cargando(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+    if (const int ranura = probar<as, tres, caballo_rey, baja>(m, azar, palo, asiento))
+        return ranura;
+    return fallar(m, azar, palo_o_bastos(m.la_pinta), asiento);
 }
 
 } // namespace quimbel

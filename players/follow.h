@@ -2,18 +2,21 @@
 // A computer seat follows a trick another seat has led.
 #pragma once
 
+#include "core/random_source.h"
 #include "core/table.h"
 
 namespace quimbel {
 
-void seguir(Mesa& m, int asiento); // seguir_derecha, seguir_arriba, seguir_izquierda
+// The slot of the card the seat follows with (seguir_derecha, seguir_arriba,
+// seguir_izquierda), 0 when its hand is empty.
+int seguir(const Mesa& m, FuenteAzar& azar, int asiento);
 // hay_fallo and quien_falla: the last seat that has trumped a trick led in
 // another suit, 0 when none has.
 int mirar_fallo(const Mesa& m);
 
 // Per led suit and seat (seguir_palo_oros_derecha ...).
-void seguir_palo(Mesa& m, int palo, int asiento);
-void seguir_barato(Mesa& m, int palo, int asiento);
-void seguir_cargando(Mesa& m, int palo, int asiento);
+int seguir_palo(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
+int seguir_barato(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
+int seguir_cargando(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
 
 } // namespace quimbel

@@ -31,7 +31,7 @@ Conjunto sobrefallar(const Mesa& m, int triunfo, int asiento, int triunfo_mas_al
 
 } // namespace
 
-void fallar(Mesa& m, int triunfo, int asiento) {
+int fallar(const Mesa& m, FuenteAzar& azar, int triunfo, int asiento) {
     assert(es_palo(triunfo) && es_maquina(asiento));
     // The highest rank among the trumps the other seats have put down
     // (pinta_derecha ... hold each one's, 0 for a card that is no trump).
@@ -40,7 +40,6 @@ void fallar(Mesa& m, int triunfo, int asiento) {
         if (k != asiento && m.palo[k] == triunfo && m.valor[k] > triunfo_mas_alto)
             triunfo_mas_alto = m.valor[k];
 
-    m.carta_elegida = SiNo::no;
     // The cheapest kind of trump that beats the table, even over the
     // partner's trump. The Dos never beats a trump. Then the As.
     Conjunto triunfos =
@@ -49,55 +48,50 @@ void fallar(Mesa& m, int triunfo, int asiento) {
         triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_caballo, rango_rey);
     if (triunfos == 0)
         triunfos = sobrefallar(m, triunfo, asiento, triunfo_mas_alto, rango_tres, rango_tres);
-    if (triunfos == 0) triunfos = as(m, triunfo, asiento);
-    jugar_primera_de(m, asiento, triunfos);
+    if (triunfos == 0) triunfos = as(m, azar, triunfo, asiento);
+    if (const int ranura = primera_de(m, asiento, triunfos)) return ranura;
 
-    // Evaluated even after a card has been played.
-    baza_a(m, triunfo);
+    // Cheap while the other team is winning the trick, dear otherwise.
     const auto& palos = sin_triunfo[triunfo];
-    if (!elegida(m)) {
-        if (m.equipo_gana == contrario(equipo_de(asiento))) {
-            probar_por_palos<baja, caballo_rey, tres>(m, palos, asiento);
-        } else {
-            probar_por_palos<tres, caballo_rey, baja>(m, palos, asiento);
-        }
-    }
+    int ranura = baza_a(m, triunfo).equipo == contrario(equipo_de(asiento))
+                     ? probar_por_palos<baja, caballo_rey, tres>(m, azar, palos, asiento)
+                     : probar_por_palos<tres, caballo_rey, baja>(m, azar, palos, asiento);
     // Aces of the other suits go only after every other non-trump card, and a
     // trump that cannot win only when nothing else is left.
-    if (!elegida(m)) echar_as(m, asiento);
+    if (ranura == 0) ranura = echar_as(m, asiento);
     // The first trump left in slot order, whatever it is worth.
-    if (!elegida(m)) jugar_primera_de(m, asiento, cartas_del_palo(triunfo));
+    if (ranura == 0) ranura = primera_de(m, asiento, cartas_del_palo(triunfo));
+    return ranura;
 }
 
-void sin_palo(Mesa& m, int palo, int asiento) {
+int sin_palo(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
-    m.carta_elegida = SiNo::no;
-    if (es_palo(m.la_pinta) && m.la_pinta != palo) triunfar(m, m.la_pinta, asiento);
-    if (elegida(m)) return;
-    mirar_baza(m);
+    if (es_palo(m.la_pinta) && m.la_pinta != palo)
+        if (const int ranura = triunfar(m, azar, m.la_pinta, asiento)) return ranura;
     // Generous only when the own team is winning and the seat played last in
     // the first trick of the deal: the test is on the deal's first leader.
-    if (m.equipo_gana == equipo_de(asiento) && m.turno_mano == siguiente_asiento(asiento))
-        cargar(m, asiento);
-    else
-        descartar(m, asiento);
+    if (ganador_baza(m).equipo == equipo_de(asiento) && m.turno_mano == siguiente_asiento(asiento))
+        return cargar(m, azar, asiento);
+    return descartar(m, azar, asiento);
 }
 
-void triunfar(Mesa& m, int triunfo, int asiento) {
+int triunfar(const Mesa& m, FuenteAzar& azar, int triunfo, int asiento) {
     // The cheapest trump first, the Caballo and the Rey last.
-    probar<baja, tres, as, caballo_rey>(m, triunfo, asiento);
+    return probar<baja, tres, as, caballo_rey>(m, azar, triunfo, asiento);
 }
 
-void cargar(Mesa& m, int asiento) {
-    m.carta_elegida = SiNo::no;
-    probar_por_palos<tres, caballo_rey, baja>(m, cuatro_palos, asiento);
-    if (!elegida(m)) echar_as(m, asiento);
+int cargar(const Mesa& m, FuenteAzar& azar, int asiento) {
+    if (const int ranura =
+            probar_por_palos<tres, caballo_rey, baja>(m, azar, cuatro_palos, asiento))
+        return ranura;
+    return echar_as(m, asiento);
 }
 
-void descartar(Mesa& m, int asiento) {
-    m.carta_elegida = SiNo::no;
-    probar_por_palos<baja, caballo_rey, tres>(m, cuatro_palos, asiento);
-    if (!elegida(m)) echar_as(m, asiento);
+int descartar(const Mesa& m, FuenteAzar& azar, int asiento) {
+    if (const int ranura =
+            probar_por_palos<baja, caballo_rey, tres>(m, azar, cuatro_palos, asiento))
+        return ranura;
+    return echar_as(m, asiento);
 }
 
 } // namespace quimbel

@@ -52,12 +52,12 @@ bool ultima_baza(const Mesa& m) {
 
 } // namespace
 
-void tantear_baza(Mesa& m) {
+void tantear_baza(Mesa& m, Equipo gana) {
     int puntos = 0;
     for (int k = derecha; k <= yo; ++k) puntos += puntos_de_carta(m.valor[k]);
 
     // Any team but "nosotros" scores as "ellos".
-    const bool nuestra = m.equipo_gana == Equipo::nosotros;
+    const bool nuestra = gana == Equipo::nosotros;
     Marcador& tanteo = nuestra ? m.tanteo_nosotros : m.tanteo_ellos;
     puntos += tanteo.numero;
     // The last trick's ten come with it, in the same caption.

@@ -6,6 +6,8 @@
 
 namespace quimbel {
 
-void tantear_baza(Mesa& m);
+// The trick just won by the team `gana` is counted: its points, the last
+// trick's ten, the winners' declarations, the end of the deal and of the match.
+void tantear_baza(Mesa& m, Equipo gana);
 
 } // namespace quimbel

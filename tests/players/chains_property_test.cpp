@@ -14,6 +14,7 @@
 #include "core/hand_slots.h"
 #include "players/follow.h"
 #include "players/lead.h"
+#include "players/seat_play.h"
 #include "support/headless_table.h"
 
 using namespace quimbel;
@@ -90,13 +91,11 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[por_palo][por_ranura], i
 void jugar_cadena(Mesa& m, int asiento, bool lidera) {
     int antes[por_asiento][por_palo][por_ranura];
     std::memcpy(antes, m.cartas, sizeof antes);
-    if (lidera)
-        salida(m, asiento);
-    else
-        seguir(m, asiento);
+    const int ranura = lidera ? salida(m, *m.azar, asiento).ranura : seguir(m, *m.azar, asiento);
+    ASSERT_NE(ranura, 0) << "the chain found no card";
+    echar_carta(m, asiento, ranura);
 
     // One card, of this seat, the one shown: nothing else left any array.
-    ASSERT_EQ(m.carta_elegida, SiNo::si);
     const int codigo = m.tag[asiento];
     int quitadas = 0, quitada = 0;
     for (int s = derecha; s <= yo; ++s)

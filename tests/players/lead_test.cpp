@@ -3,7 +3,6 @@
 // "Salir x MALA" from a drawn first suit.
 #include <gtest/gtest.h>
 
-#include "core/texts.h"
 #include "players/lead.h"
 #include "support/players_table.h"
 
@@ -12,20 +11,22 @@ using namespace quimbel::prueba;
 
 namespace {
 
-struct Salida : MesaDeJugadores {
+struct Lider : MesaDeJugadores {
+    int contra_palo = -1; // the branch of the last lead
     // `lider` leads, its random first suit being r; the card it put down.
     int sale_con(int lider, int r) {
         m.quien_sale = lider;
         azar.guion = {(r - 0.5) / 4}; // a pair lead draws nothing: no draw is left over
         azar.siguiente = 0;
-        salida(m, lider);
-        return jugada(lider);
+        const Salida s = salida(m, azar, lider);
+        contra_palo = s.contra_palo;
+        return echa_ranura(lider, s.ranura);
     }
 };
 
 } // namespace
 
-TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
+TEST_F(Lider, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
     struct Caso {
         const char* que;
         const char* manos; // the leader's first
@@ -65,7 +66,7 @@ TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
         m.cantado[c.declaro][espadas] = 1;
         const int lider = dar_manos(m, c.manos);
         EXPECT_EQ(sale_con(lider, c.r), carta(c.juega));
-        EXPECT_EQ(m.Label4.caption, c.cantan ? texto::cantan_a[c.cantan] : texto::salir_x_mala);
+        EXPECT_EQ(contra_palo, c.cantan) << "the suit named in Label4, 0 for Salir x MALA";
     }
 
     // Not leading, so that the low-card call does not try the As itself: the
@@ -73,6 +74,5 @@ TEST_F(Salida, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
     m.quien_sale = arriba;
     mano(derecha, {tres_de(oros), as_de(espadas)});
     azar.dara(1, 4);
-    salir_mala(m, derecha);
-    EXPECT_EQ(jugada(derecha), as_de(espadas));
+    EXPECT_EQ(echa_ranura(derecha, salir_mala(m, azar, derecha)), as_de(espadas));
 }

@@ -32,28 +32,21 @@ TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
     m.quien_sale = yo;
     mano(derecha, {rey(copas), caballo(copas), sota(oros), as_de(copas), cuatro(bastos),
                    tres_de(copas), dos(oros)});
-    elegir_una<baja>(m, oros, derecha);
-    EXPECT_EQ(jugada(derecha), sota(oros));
-    elegir_una<caballo_rey>(m, copas, derecha);
-    EXPECT_EQ(jugada(derecha), rey(copas));
-    elegir_una<caballo_rey>(m, copas, derecha);
-    EXPECT_EQ(jugada(derecha), caballo(copas));
-    elegir_una<tres>(m, oros, derecha);
-    elegir_una<as>(m, espadas, derecha);
-    EXPECT_EQ(m.carta_elegida, SiNo::no) << "no card of the kind";
+    EXPECT_EQ(echa_ranura(derecha, probar<baja>(m, azar, oros, derecha)), sota(oros));
+    EXPECT_EQ(echa_ranura(derecha, probar<caballo_rey>(m, azar, copas, derecha)), rey(copas));
+    EXPECT_EQ(echa_ranura(derecha, probar<caballo_rey>(m, azar, copas, derecha)), caballo(copas));
+    EXPECT_EQ((probar<tres, as>(m, azar, oros, derecha)), 0) << "no card of the kind";
 
     // A follower plays a low card even holding the As and the Tres of a suit
     // led once: those are the leader's.
     mano(arriba, {as_de(copas), tres_de(copas), siete(copas)});
     m.salidas[copas] = 1;
-    elegir_una<baja>(m, copas, arriba);
-    EXPECT_EQ(jugada(arriba), siete(copas));
+    EXPECT_EQ(echa_ranura(arriba, probar<baja>(m, azar, copas, arriba)), siete(copas));
 
     mano(arriba, {rey(oros), as_de(bastos), cuatro(copas), tres_de(oros), as_de(oros)});
-    echar_as(m, arriba);
-    EXPECT_EQ(jugada(arriba), as_de(bastos)) << "the first As, whatever its suit";
-    echar_as(m, arriba);
-    EXPECT_EQ(jugada(arriba), as_de(oros));
+    EXPECT_EQ(echa_ranura(arriba, echar_as(m, arriba)), as_de(bastos))
+        << "the first As, whatever its suit";
+    EXPECT_EQ(echa_ranura(arriba, echar_as(m, arriba)), as_de(oros));
 }
 
 // Only izquierda draws, on every low-card call, holding the suit or not; the
@@ -61,8 +54,8 @@ TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
 TEST_F(Elegir, IzquierdaDrawsOnEveryLowCardCallEachAfterAReseed) {
     mano(derecha, {cuatro(oros)});
     mano(izquierda, {cuatro(copas)});
-    elegir_una<baja>(m, oros, derecha);
-    elegir_una<baja>(m, espadas, izquierda);
+    probar<baja>(m, azar, oros, derecha);
+    probar<baja>(m, azar, espadas, izquierda);
     EXPECT_EQ(azar.sorteos, 1);
     EXPECT_EQ(azar.resiembras, 1);
 }

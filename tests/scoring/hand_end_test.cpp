@@ -20,8 +20,7 @@ constexpr std::array<int, 4> sin_puntos = {11, 12, 13, 14};
 struct Tanteo : prueba::MesaDeTanteo {
     void baza(Equipo gana, std::array<int, 4> codigos) {
         en_mesa(codigos);
-        m.equipo_gana = gana;
-        tantear_baza(m);
+        tantear_baza(m, gana);
     }
 };
 
