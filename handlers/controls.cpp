@@ -3,6 +3,7 @@
 
 #include "core/deal.h"
 #include "core/grouping.h"
+#include "core/table_check.h"
 #include "handlers/collection.h"
 #include "handlers/human_play.h"
 #include "handlers/turn.h"
@@ -30,6 +31,7 @@ bool pulsar(Mesa& m, Control c) {
     case Control::recoger: recoger_Click(m); break;
     case Control::Command2: Command2_Click(m); break;
     }
+    afirmar_mesa_en_orden(m, "a press");
     return true;
 }
 
@@ -39,6 +41,7 @@ bool pulsar_carta(Mesa& m, int ranura) {
     // A played card is hidden; the hand is disabled whenever the human is not to play.
     if (!carta.visible || !carta.enabled) return false;
     yo_Click(m, ranura);
+    afirmar_mesa_en_orden(m, "a click");
     return true;
 }
 
