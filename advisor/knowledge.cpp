@@ -16,10 +16,10 @@ Conocimiento conocimiento_de(const Mesa& m) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             k.cantado[asiento][palo] = m.cantado[asiento][palo];
-    k.tanteo_nosotros = m.tanteo_nosotros.numero;
-    k.tanteo_ellos = m.tanteo_ellos.numero;
-    k.juegos_nosotros = m.juegos_nosotros.numero;
-    k.juegos_ellos = m.juegos_ellos.numero;
+    k.tanteo_nosotros = m.nosotros.tanteo;
+    k.tanteo_ellos = m.ellos.tanteo;
+    k.juegos_nosotros = m.nosotros.juegos;
+    k.juegos_ellos = m.ellos.juegos;
     return k;
 }
 

@@ -52,9 +52,8 @@ double chance_de_partida(int juegos_nosotros, int juegos_ellos) {
 
 double valor_del_final(const Mesa& m, const PlataformaMundo& plataforma) {
     if (plataforma.fin_partida != 0) return plataforma.fin_partida > 0 ? 1.0 : 0.0;
-    const int margen = m.tanteo_nosotros.numero - m.tanteo_ellos.numero;
-    return chance_de_partida(m.juegos_nosotros.numero, m.juegos_ellos.numero) +
-           peso_del_tanteo * margen;
+    const int margen = m.nosotros.tanteo - m.ellos.tanteo;
+    return chance_de_partida(m.nosotros.juegos, m.ellos.juegos) + peso_del_tanteo * margen;
 }
 
 } // namespace quimbel::consejo

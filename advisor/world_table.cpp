@@ -23,10 +23,8 @@ void PlataformaMundo::anuncio_mostrado(Anuncio a) {
 namespace {
 
 void poner_marcadores(Mesa& m, const Conocimiento& k, bool del_reparto) {
-    escribir_numero(m.tanteo_nosotros, del_reparto ? 0 : k.tanteo_nosotros);
-    escribir_numero(m.tanteo_ellos, del_reparto ? 0 : k.tanteo_ellos);
-    escribir_numero(m.juegos_nosotros, k.juegos_nosotros);
-    escribir_numero(m.juegos_ellos, k.juegos_ellos);
+    m.nosotros = {del_reparto ? 0 : k.tanteo_nosotros, k.juegos_nosotros};
+    m.ellos = {del_reparto ? 0 : k.tanteo_ellos, k.juegos_ellos};
 }
 
 // The draws tried for a computer leader, first draw and the rest: each
@@ -59,7 +57,7 @@ bool como_se_vio(const Mesa& m, const Conocimiento& k) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             if (m.cantado[asiento][palo] != k.cantado[asiento][palo]) return false;
-    return m.tanteo_nosotros.numero == k.tanteo_nosotros && m.tanteo_ellos.numero == k.tanteo_ellos;
+    return m.nosotros.tanteo == k.tanteo_nosotros && m.ellos.tanteo == k.tanteo_ellos;
 }
 
 } // namespace

@@ -35,8 +35,8 @@ int jugadas_del_reparto(const Vigia& v) {
 void Revisor::antes() {
     antes_ = fotografiar(m_);
     antes_sin_fila4_ = fotografiar(m_, true);
-    juegos_antes_[0] = valor_numerico(m_.juegos_nosotros.caption.texto());
-    juegos_antes_[1] = valor_numerico(m_.juegos_ellos.caption.texto());
+    juegos_antes_[0] = m_.nosotros.juegos;
+    juegos_antes_[1] = m_.ellos.juegos;
     aceptadas_antes_ = le_toca_a_yo(m_) ? cartas_aceptadas(m_) : 0;
     vigia.nueva_orden();
 }
@@ -114,16 +114,13 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
         if (std::string e = revisar_manos(m_, vigia.destapado); !e.empty()) return e;
     }
     if (std::string e = revisar_botones(m_); !e.empty()) return e;
-    if (std::string e = revisar_marcadores(m_); !e.empty()) return e;
 
     // Games only go up inside a match: by the winner's 1 or 2 at the end of a
     // deal, by 2 for a tute; the match end puts everything back to 0.
-    const int juegos[2] = {valor_numerico(m_.juegos_nosotros.caption.texto()),
-                           valor_numerico(m_.juegos_ellos.caption.texto())};
+    const int juegos[2] = {m_.nosotros.juegos, m_.ellos.juegos};
     if (vigia.partida_terminada) {
-        for (const Etiqueta* e :
-             {&m_.tanteo_nosotros, &m_.tanteo_ellos, &m_.juegos_nosotros, &m_.juegos_ellos})
-            if (e->caption != texto::cero) return "a score label is not \"0\" after the match end";
+        if (m_.nosotros.tanteo || m_.ellos.tanteo || m_.nosotros.juegos || m_.ellos.juegos)
+            return "a score is not 0 after the match end";
         if (m_.barajar.caption != texto::nueva_partida)
             return "barajar does not read \"NUEVA PARTIDA\" after the match end";
         return {};

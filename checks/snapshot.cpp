@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "core/picture.h"
+
 namespace quimbel::revision {
 
 namespace {
@@ -37,19 +39,10 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
     std::copy(std::begin(m.en_mano), std::end(m.en_mano), f.en_mano);
     std::memcpy(f.palos, m.palos, sizeof f.palos);
-    const int numeros[] = {m.quien_sale,
-                           m.turno_mano,
-                           m.baza_numero,
-                           m.la_salida,
-                           m.la_pinta,
-                           m.ultima_nosotros,
-                           int(m.tute_cantado),
-                           m.label7,
-                           m.Label3,
-                           m.tanteo_nosotros.numero,
-                           m.tanteo_ellos.numero,
-                           m.juegos_nosotros.numero,
-                           m.juegos_ellos.numero};
+    const int numeros[] = {m.quien_sale,  m.turno_mano,      m.baza_numero,       m.la_salida,
+                           m.la_pinta,    m.ultima_nosotros, int(m.tute_cantado), m.label7,
+                           m.Label3,      m.nosotros.tanteo, m.ellos.tanteo,      m.nosotros.juegos,
+                           m.ellos.juegos};
     static_assert(sizeof numeros == sizeof f.numeros);
     std::memcpy(f.numeros, numeros, sizeof f.numeros);
     std::memcpy(f.cantado, m.cantado, sizeof f.cantado);
@@ -70,8 +63,9 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
         f.botones[b][0] = botones[b]->visible;
         f.botones[b][1] = botones[b]->enabled;
     }
+    const Cuadro c = dibujar(m);
     for (const Etiqueta* e :
-         {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
+         {&c.tanteo_nosotros, &c.tanteo_ellos, &c.juegos_nosotros, &c.juegos_ellos})
         *texto++ = e->caption.texto();
     *texto = m.Label4.caption.texto();
     return f;

@@ -117,22 +117,6 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
     return {};
 }
 
-std::string revisar_marcadores(const Mesa& m) {
-    const std::pair<const char*, const Marcador*> marcadores[] = {
-        {"tanteo_nosotros", &m.tanteo_nosotros},
-        {"tanteo_ellos", &m.tanteo_ellos},
-        {"juegos_nosotros", &m.juegos_nosotros},
-        {"juegos_ellos", &m.juegos_ellos}};
-    for (auto [nombre, marcador] : marcadores) {
-        // Before the window's load a label has never been written.
-        const bool sin_escribir = marcador->caption.empty() && marcador->numero == 0;
-        if (!sin_escribir && marcador->caption != std::to_string(marcador->numero))
-            return std::string(nombre) + " shows \"" + marcador->caption.texto() + "\" but holds " +
-                   std::to_string(marcador->numero);
-    }
-    return {};
-}
-
 std::string revisar_botones(const Mesa& m) {
     bool barajar = m.barajar.activo();
     bool jugando = m.jugando.activo();

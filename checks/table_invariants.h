@@ -24,10 +24,6 @@ std::string revisar_lugares(const Mesa& m, const bool (&jugadas)[por_carta]);
 // trump suit is the suit of the trump card.
 std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]);
 
-// Each score label's number is its caption, written plainly ("0", "57"),
-// once the window has loaded.
-std::string revisar_marcadores(const Mesa& m);
-
 // The buttons and the human's cards are in one of the states of the turn
 // driver: ready to deal, dealt, trick ready, human to play, trick complete.
 std::string revisar_botones(const Mesa& m);

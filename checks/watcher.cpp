@@ -57,8 +57,8 @@ void Vigia::anuncio_mostrado(Anuncio a) {
         return;
     }
     // The end of a deal: the totals are final when its banner shows.
-    const int nosotros = valor_numerico(m_.tanteo_nosotros.caption.texto());
-    const int ellos = valor_numerico(m_.tanteo_ellos.caption.texto());
+    const int nosotros = m_.nosotros.tanteo;
+    const int ellos = m_.ellos.tanteo;
     if (nosotros + ellos != puntos_por_reparto + cantes)
         anotar("the deal ended " + std::to_string(nosotros) + " to " + std::to_string(ellos) +
                ", not " + std::to_string(puntos_por_reparto) + " plus the " +

@@ -7,8 +7,7 @@
 namespace quimbel {
 
 void Form_Load(Mesa& m) {
-    for (Marcador* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        escribir_numero(*e, 0);
+    m.nosotros = m.ellos = Cuenta{};
     // The human leads the first deal two times in five, each computer seat once.
     const int sorteo = sortear(m, 5);
     m.quien_sale = sorteo <= izquierda ? sorteo : yo;
@@ -39,8 +38,7 @@ void barajar_Click(Mesa& m) {
     m.barajar.caption = texto::barajar_y_repartir;
     m.barajar.enabled = false;
 
-    escribir_numero(m.tanteo_nosotros, 0);
-    escribir_numero(m.tanteo_ellos, 0);
+    m.nosotros.tanteo = m.ellos.tanteo = 0;
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 

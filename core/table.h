@@ -65,46 +65,17 @@ struct Etiqueta {
     bool visible = true;
 };
 
-// A label that shows a number (a score): the number is kept beside its
-// caption, so that the game reads it back without parsing the text. Written
-// only through escribir_numero, which writes both.
-struct Marcador : Etiqueta {
-    int numero = 0;
+// What each team has on the score: the card points of this deal and the
+// games of this match.
+struct Cuenta {
+    int tanteo = 0;
+    int juegos = 0;
 };
 
-struct Mesa {
-    Mesa(Plataforma& plataforma, FuenteAzar& azar);
-
-    Plataforma* plataforma;
-    FuenteAzar* azar;
-
-    // ---- Member variables ----
-
-    int baraja[por_carta] = {}; // the shuffled deck: picture indexes of naipes
-    // The sixteen suit arrays: cartas[seat][suit][slot] is oros_derecha(slot)
-    // for seat 1 and suit 1, and so on. The code of the card dealt into the
-    // slot while it is of that suit and still in hand, else 0. For yo they are
-    // a set of codes once the hand has been grouped.
-    int cartas[por_asiento][por_palo][por_ranura] = {};
-    int palos[por_asiento][por_ranura] = {}; // palos_derecha ... palos_yo: suit of each slot
-    // The same cards as the suit arrays, as the choosers ask about them: the
-    // set of codes each seat's arrays hold, and the slot of each (see
-    // core/card_set.h). Written wherever the arrays are.
-    CartasEnMano en_mano[por_asiento];
-
-    int quien_sale = 0;
-    int turno_mano = 0;
-    int baza_numero = 0;
-    SiNo tute_cantado = SiNo::no;
-    int cantado[por_asiento][por_palo] = {}; // cantado_oros_derecha ...
-    int salidas[por_palo] = {};              // salidas_oros ... salidas_bastos
-    int ultima_nosotros = 0;                 // 1 when nosotros took the last trick of the deal
-
-    // Every card put down in this deal, in order: what a player remembers.
-    RegistroPublico registro;
-
-    // ---- Elements ----
-
+// The window's elements that the routines still write directly, as the old
+// window's routines did. The picture (core/picture.h) is drawn from these and
+// from the game's own facts; whatever is drawn from facts is no longer here.
+struct ElementosEscritos {
     static constexpr Naipes naipes{};        // the card store, never shown
     Imagen tapa1;                            // the card back, never shown
     Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
@@ -135,22 +106,50 @@ struct Mesa {
     Boton recoger;
     Boton Command2;
     Boton ordenamelas;
+};
 
-    Marcador tanteo_nosotros;
-    Marcador tanteo_ellos;
-    Marcador juegos_nosotros;
-    Marcador juegos_ellos;
+struct Mesa : ElementosEscritos {
+    Mesa(Plataforma& plataforma, FuenteAzar& azar);
+
+    Plataforma* plataforma;
+    FuenteAzar* azar;
+
+    // ---- Member variables ----
+
+    int baraja[por_carta] = {}; // the shuffled deck: picture indexes of naipes
+    // The sixteen suit arrays: cartas[seat][suit][slot] is oros_derecha(slot)
+    // for seat 1 and suit 1, and so on. The code of the card dealt into the
+    // slot while it is of that suit and still in hand, else 0. For yo they are
+    // a set of codes once the hand has been grouped.
+    int cartas[por_asiento][por_palo][por_ranura] = {};
+    int palos[por_asiento][por_ranura] = {}; // palos_derecha ... palos_yo: suit of each slot
+    // The same cards as the suit arrays, as the choosers ask about them: the
+    // set of codes each seat's arrays hold, and the slot of each (see
+    // core/card_set.h). Written wherever the arrays are.
+    CartasEnMano en_mano[por_asiento];
+
+    int quien_sale = 0;
+    int turno_mano = 0;
+    int baza_numero = 0;
+    SiNo tute_cantado = SiNo::no;
+    int cantado[por_asiento][por_palo] = {}; // cantado_oros_derecha ...
+    int salidas[por_palo] = {};              // salidas_oros ... salidas_bastos
+    int ultima_nosotros = 0;                 // 1 when nosotros took the last trick of the deal
+
+    // Every card put down in this deal, in order: what a player remembers.
+    RegistroPublico registro;
+
+    // The score, as numbers: the labels that show it are drawn from these.
+    Cuenta nosotros;
+    Cuenta ellos;
+    // Any team but nosotros scores as ellos.
+    Cuenta& cuenta(Equipo e) { return e == Equipo::nosotros ? nosotros : ellos; }
+    const Cuenta& cuenta(Equipo e) const { return e == Equipo::nosotros ? nosotros : ellos; }
 };
 
 // A caption read by its numeric value, as the game reads a number written as
-// text; text that is not a number reads as 0. The game itself reads a
-// Marcador's number instead.
+// text; text that is not a number reads as 0.
 int valor_numerico(std::string_view caption);
-// The number into the label, and its decimal text into the caption.
-inline void escribir_numero(Marcador& marcador, int n) {
-    marcador.numero = n;
-    marcador.caption.poner_numero(n);
-}
 
 // Element names, for windows and traces.
 std::string_view nombre_asiento(int asiento); // "derecha" ... "yo"

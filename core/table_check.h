@@ -2,10 +2,9 @@
 // Whether the table's records of one fact agree with each other, as the
 // table's own consistency check: each seat's cards are held in its suit
 // arrays, in its set of cards and in its hand images, a card put on the
-// table in its centre image and in its row of the trick table, a score in
-// its number and its caption. The controls assert it after every handler in
-// a Debug build, so a routine that writes one record and not the other is
-// caught at the command that did it.
+// table in its centre image and in its row of the trick table. The controls assert it after every
+// handler in a Debug build, so a routine that writes one record and not the other is caught at the
+// command that did it.
 #pragma once
 
 #include "core/table.h"

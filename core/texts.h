@@ -20,7 +20,6 @@ inline constexpr std::string_view ellos = "ellos";
 
 // An empty place on the trick table.
 inline constexpr std::string_view vacio = " ";
-inline constexpr std::string_view cero = "0";
 
 // Button captions.
 inline constexpr std::string_view barajar_y_repartir = "Barajar y Repartir";

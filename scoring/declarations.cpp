@@ -39,10 +39,7 @@ struct Pasada {
     bool cante_hecho = false;          // a tute or a 40 has been declared in this pass
     bool canto_baza[por_asiento] = {}; // canto_baza_derecha ...: this seat has declared
 
-    void sumar_cante(int puntos) {
-        Marcador& tanteo = equipo == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos;
-        escribir_numero(tanteo, tanteo.numero + puntos);
-    }
+    void sumar_cante(int puntos) { m.cuenta(equipo).tanteo += puntos; }
 
     void declarar(int asiento, int palo, Anuncio a, int puntos) {
         m.cantado[asiento][palo] = 1;

@@ -19,14 +19,14 @@ int juegos_del_reparto(int puntos) {
 // The deal's game: more points win, equal points go to the team of the last
 // trick; above 100 points it is worth two games.
 void fin_de_mano(Mesa& m) {
-    const int ellos = m.tanteo_ellos.numero;
-    const int nosotros = m.tanteo_nosotros.numero;
+    const int ellos = m.ellos.tanteo;
+    const int nosotros = m.nosotros.tanteo;
     if (ellos < nosotros || (ellos == nosotros && m.ultima_nosotros == 1)) {
         mostrar_anuncio(m, Anuncio::ganjuego);
-        escribir_numero(m.juegos_nosotros, m.juegos_nosotros.numero + juegos_del_reparto(nosotros));
+        m.nosotros.juegos += juegos_del_reparto(nosotros);
     } else {
         mostrar_anuncio(m, Anuncio::perjuego);
-        escribir_numero(m.juegos_ellos, m.juegos_ellos.numero + juegos_del_reparto(ellos));
+        m.ellos.juegos += juegos_del_reparto(ellos);
     }
 }
 
@@ -39,8 +39,7 @@ void fin_de_partida(Mesa& m, Anuncio banner) {
     mostrar_anuncio(m, banner);
     m.barajar.caption = texto::nueva_partida;
     m.barajar.enabled = true;
-    for (Marcador* e : {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        escribir_numero(*e, 0);
+    m.nosotros = m.ellos = Cuenta{};
 }
 
 // The human's played cards are hidden: none left means the last trick.
@@ -58,14 +57,13 @@ void tantear_baza(Mesa& m, Equipo gana) {
 
     // Any team but "nosotros" scores as "ellos".
     const bool nuestra = gana == Equipo::nosotros;
-    Marcador& tanteo = nuestra ? m.tanteo_nosotros : m.tanteo_ellos;
-    puntos += tanteo.numero;
-    // The last trick's ten come with it, in the same caption.
+    Cuenta& cuenta = m.cuenta(gana);
+    // The last trick's ten come with it, in the same count.
     if (ultima_baza(m)) {
         puntos += puntos_ultima_baza;
         m.ultima_nosotros = nuestra ? 1 : 0;
     }
-    escribir_numero(tanteo, puntos);
+    cuenta.tanteo += puntos;
     if (nuestra)
         cantes_nosotros(m);
     else
@@ -75,9 +73,9 @@ void tantear_baza(Mesa& m, Equipo gana) {
     if (m.tute_cantado == SiNo::no && m.baza_numero > bazas_por_reparto) fin_de_mano(m);
 
     // Checked after every trick, so that a tute can end the match too.
-    if (m.juegos_nosotros.numero >= juegos_para_partida)
+    if (m.nosotros.juegos >= juegos_para_partida)
         fin_de_partida(m, Anuncio::ganpartida);
-    else if (m.juegos_ellos.numero >= juegos_para_partida)
+    else if (m.ellos.juegos >= juegos_para_partida)
         fin_de_partida(m, Anuncio::perpartida);
 }
 

@@ -16,8 +16,7 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
     // the pause would be overwritten by the rest of this collection.
     mostrar_anuncio(m, a);
 
-    Marcador& juegos = equipo_de(asiento) == Equipo::nosotros ? m.juegos_nosotros : m.juegos_ellos;
-    escribir_numero(juegos, juegos.numero + juegos_por_tute);
+    m.cuenta(equipo_de(asiento)).juegos += juegos_por_tute;
     m.tute_cantado = SiNo::si;
 
     // The backs come off: the rest of the hand, the four cards of the tute

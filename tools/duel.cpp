@@ -45,8 +45,8 @@ class PlataformaDuelo final : public PlataformaMuda {
         if (a != Anuncio::ganpartida && a != Anuncio::perpartida) return;
         fin = a == Anuncio::ganpartida ? 1 : -1;
         // The banner comes before the games are cleared for the next match.
-        juegos_nosotros += static_cast<std::uint64_t>(mesa->juegos_nosotros.numero);
-        juegos_ellos += static_cast<std::uint64_t>(mesa->juegos_ellos.numero);
+        juegos_nosotros += static_cast<std::uint64_t>(mesa->nosotros.juegos);
+        juegos_ellos += static_cast<std::uint64_t>(mesa->ellos.juegos);
     }
 
     const Mesa* mesa = nullptr;

@@ -3,6 +3,7 @@
 
 #include <charconv>
 
+#include "core/picture.h"
 #include "core/texts.h"
 
 namespace quimbel::sim {
@@ -67,6 +68,7 @@ void Traza::baza(int asiento, Equipo equipo) {
 }
 
 void Traza::estado(const Mesa& m) {
+    const Cuadro c = dibujar(m);
     // A button counts as usable when it is both enabled and visible.
     auto boton = [this](std::string_view nombre, const Boton& b, bool con_caption) {
         texto_ += ' ';
@@ -86,13 +88,13 @@ void Traza::estado(const Mesa& m) {
     palabra(" mano=");
     numero(m.turno_mano);
     palabra(" tanteo=");
-    palabra(m.tanteo_nosotros.caption.texto());
+    palabra(c.tanteo_nosotros.caption.texto());
     texto_ += '/';
-    palabra(m.tanteo_ellos.caption.texto());
+    palabra(c.tanteo_ellos.caption.texto());
     palabra(" juegos=");
-    palabra(m.juegos_nosotros.caption.texto());
+    palabra(c.juegos_nosotros.caption.texto());
     texto_ += '/';
-    palabra(m.juegos_ellos.caption.texto());
+    palabra(c.juegos_ellos.caption.texto());
     boton("barajar", m.barajar, true);
     boton("jugando", m.jugando, true);
     boton("recoger", m.recoger, false);

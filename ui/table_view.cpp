@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "core/picture.h"
 #include "ui/accessibility.h"
 #include "ui/table_image.h"
 
@@ -53,6 +54,7 @@ void etiqueta(QLabel* w, const Etiqueta& e, const char* que_cuenta) {
 } // namespace
 
 void VistaMesa::refrescar() {
+    const Cuadro c = dibujar(m_);
     for (int asiento = derecha; asiento <= yo; ++asiento) {
         for (int slot = 1; slot <= 10; ++slot) {
             imagen(e_.manos[asiento][slot], m_.manos[asiento][slot]);
@@ -88,10 +90,10 @@ void VistaMesa::refrescar() {
     boton(e_.Command2, m_.Command2);
     boton(e_.ordenamelas, m_.ordenamelas);
 
-    etiqueta(e_.tanteo_nosotros, m_.tanteo_nosotros, "Tanteo, nosotros");
-    etiqueta(e_.tanteo_ellos, m_.tanteo_ellos, "Tanteo, ellos");
-    etiqueta(e_.juegos_nosotros, m_.juegos_nosotros, "Juegos, nosotros");
-    etiqueta(e_.juegos_ellos, m_.juegos_ellos, "Juegos, ellos");
+    etiqueta(e_.tanteo_nosotros, c.tanteo_nosotros, "Tanteo, nosotros");
+    etiqueta(e_.tanteo_ellos, c.tanteo_ellos, "Tanteo, ellos");
+    etiqueta(e_.juegos_nosotros, c.juegos_nosotros, "Juegos, nosotros");
+    etiqueta(e_.juegos_ellos, c.juegos_ellos, "Juegos, ellos");
 }
 
 } // namespace quimbel

@@ -140,8 +140,8 @@ TEST(Pista, AskingChangesNothingAtTheTable) {
                 }
                 traza.push_back(jugar_primera_aceptada(m));
                 pulsar(m, Control::recoger);
-                traza.push_back(valor_numerico(m.tanteo_nosotros.caption.texto()));
-                traza.push_back(valor_numerico(m.tanteo_ellos.caption.texto()));
+                traza.push_back(m.nosotros.tanteo);
+                traza.push_back(m.ellos.tanteo);
             }
         }
         for (const auto& b : t.plataforma.bazas) traza.push_back(b.asiento);
@@ -182,8 +182,8 @@ TEST(Pista, ReplayedWorldsAreTheDealAsItWas) {
             jugar_hasta_el_final(mesa);
             std::vector<int> v;
             for (auto c : cartas.puestas) v.push_back(c.codigo);
-            v.push_back(valor_numerico(mesa.tanteo_nosotros.caption.texto()));
-            v.push_back(valor_numerico(mesa.juegos_ellos.caption.texto()));
+            v.push_back(mesa.nosotros.tanteo);
+            v.push_back(mesa.ellos.juegos);
             return v;
         };
         EXPECT_EQ(jugar_hasta_el_fin(rehecha), jugar_hasta_el_fin(directa)) << "turn " << turnos;

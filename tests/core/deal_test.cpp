@@ -28,7 +28,7 @@ TEST(FormLoad, TheDrawPicksTheFirstLeaderAndTheFirstDealStartsWithIt) {
         EXPECT_EQ(m.quien_sale, c.lider);
         EXPECT_EQ(m.turno_mano, c.lider - 1);
         EXPECT_EQ(plataforma.pausas_cortas, 1);
-        EXPECT_EQ(m.juegos_nosotros.caption.texto() + m.juegos_ellos.caption.texto(), "00");
+        EXPECT_EQ(m.nosotros.juegos + m.ellos.juegos, 0);
         AzarGuionado baraja(7);
         m.azar = &baraja;
         barajar_Click(m);
@@ -46,8 +46,7 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
     for (int n = 0; n < 5; ++n) {
         // What the last deal, or a match won, left behind.
         m.barajar.caption = std::string(texto::nueva_partida);
-        m.tanteo_nosotros.caption = "77";
-        m.juegos_nosotros.caption = "3";
+        m.nosotros = {77, 3};
         m.cantado[arriba][copas] = m.salidas[oros] = 1;
         m.tute_cantado = SiNo::si;
         t.plataforma.pausas_cortas = 0;
@@ -71,9 +70,8 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
         EXPECT_EQ(m.barajar.caption, "Barajar y Repartir");
         EXPECT_FALSE(m.barajar.enabled || m.jugando.enabled || m.recoger.enabled);
         EXPECT_TRUE(m.ordenamelas.activo());
-        EXPECT_EQ(m.tanteo_nosotros.caption.texto() + "/" + m.juegos_nosotros.caption.texto(),
-                  "0/3")
-            << "games are not touched by a deal";
+        EXPECT_EQ(m.nosotros.tanteo, 0);
+        EXPECT_EQ(m.nosotros.juegos, 3) << "games are not touched by a deal";
         EXPECT_EQ(m.cantado[arriba][copas] + m.salidas[oros] + (m.tute_cantado == SiNo::si), 0);
         EXPECT_EQ(m.baza_numero, 1);
     }

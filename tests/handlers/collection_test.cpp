@@ -79,7 +79,7 @@ TEST_F(Recoger, PressesDuringTheBannersOfATuteThatEndsTheMatchDoNothing) {
     EXPECT_EQ(m.quien_sale, yo);
     EXPECT_EQ(m.baza_numero, 6);
     for (int i = 1; i <= 10; ++i) EXPECT_FALSE(m.tapas[arriba][i].visible);
-    EXPECT_EQ(m.juegos_nosotros.caption, "0");
+    EXPECT_EQ(m.nosotros.juegos, 0);
     EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
     EXPECT_TRUE(m.barajar.activo());
     EXPECT_FALSE(m.jugando.enabled);

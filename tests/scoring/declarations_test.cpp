@@ -17,13 +17,11 @@ struct Cantes : prueba::MesaDeTanteo {
     // One pass for the team, the trick it won having brought it to `total`.
     void pasada(Equipo equipo, int total) {
         vistos.clear();
-        if (equipo == Equipo::nosotros) {
-            escribir_numero(m.tanteo_nosotros, total);
+        m.cuenta(equipo).tanteo = total;
+        if (equipo == Equipo::nosotros)
             cantes_nosotros(m);
-        } else {
-            escribir_numero(m.tanteo_ellos, total);
+        else
             cantes_ellos(m);
-        }
     }
 };
 
@@ -82,8 +80,8 @@ TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
     EXPECT_EQ(t.plataforma.pausas_largas, 1);
     EXPECT_EQ(t.plataforma.pitidos, 1);
     for (bool visible : m.anuncios) EXPECT_FALSE(visible);
-    EXPECT_EQ(m.juegos_ellos.caption, "5");
-    EXPECT_EQ(m.tanteo_ellos.caption, "12");
+    EXPECT_EQ(m.ellos.juegos, 5);
+    EXPECT_EQ(m.ellos.tanteo, 12);
     EXPECT_EQ(m.tute_cantado, SiNo::si);
     EXPECT_FALSE(m.jugando.enabled);
     EXPECT_TRUE(m.barajar.activo());

@@ -32,23 +32,23 @@ TEST_F(Tanteo, TheTenthTrickAddsTenAndDecidesTheGame) {
         int nosotros, ellos; // before the tenth trick, which is worth 0 + 10
         int juegos_nosotros, juegos_ellos;
         const char* vistos;
-        const char* despues_nosotros; // the games after
-        const char* despues_ellos;
+        int despues_nosotros; // the games after
+        int despues_ellos;
     };
     const Caso casos[] = {
-        {Equipo::nosotros, 90, 30, 0, 0, "ganjuego", "1", "0"},
-        {Equipo::nosotros, 91, 29, 0, 0, "ganjuego", "2", "0"},
-        {Equipo::ellos, 30, 90, 0, 0, "perjuego", "0", "1"},
-        {Equipo::ellos, 29, 91, 0, 0, "perjuego", "0", "2"},
+        {Equipo::nosotros, 90, 30, 0, 0, "ganjuego", 1, 0},
+        {Equipo::nosotros, 91, 29, 0, 0, "ganjuego", 2, 0},
+        {Equipo::ellos, 30, 90, 0, 0, "perjuego", 0, 1},
+        {Equipo::ellos, 29, 91, 0, 0, "perjuego", 0, 2},
         // Declarations can take both teams over 100: only the winner's count.
-        {Equipo::ellos, 100, 91, 0, 0, "perjuego", "0", "2"},
-        {Equipo::nosotros, 140, 110, 0, 0, "ganjuego", "2", "0"},
+        {Equipo::ellos, 100, 91, 0, 0, "perjuego", 0, 2},
+        {Equipo::nosotros, 140, 110, 0, 0, "ganjuego", 2, 0},
         // Equal points go to the team of the last trick.
-        {Equipo::nosotros, 55, 65, 0, 0, "ganjuego", "1", "0"},
-        {Equipo::ellos, 65, 55, 0, 0, "perjuego", "0", "1"},
+        {Equipo::nosotros, 55, 65, 0, 0, "ganjuego", 1, 0},
+        {Equipo::ellos, 65, 55, 0, 0, "perjuego", 0, 1},
         // The match ends at eight games, whoever reaches them (7 to 8 below).
-        {Equipo::ellos, 60, 70, 6, 6, "perjuego", "6", "7"},
-        {Equipo::ellos, 19, 91, 6, 7, "perjuego perpartida", "0", "0"},
+        {Equipo::ellos, 60, 70, 6, 6, "perjuego", 6, 7},
+        {Equipo::ellos, 19, 91, 6, 7, "perjuego perpartida", 0, 0},
     };
     for (const Caso& c : casos) {
         SetUp();
@@ -59,8 +59,8 @@ TEST_F(Tanteo, TheTenthTrickAddsTenAndDecidesTheGame) {
         juegos(c.juegos_nosotros, c.juegos_ellos);
         baza(c.ultima, sin_puntos);
         EXPECT_EQ(nombres(vistos), c.vistos);
-        EXPECT_EQ(m.juegos_nosotros.caption, c.despues_nosotros);
-        EXPECT_EQ(m.juegos_ellos.caption, c.despues_ellos);
+        EXPECT_EQ(m.nosotros.juegos, c.despues_nosotros);
+        EXPECT_EQ(m.ellos.juegos, c.despues_ellos);
         // The winner of the last trick has its 10, and the totals stay up
         // until the next deal unless the match has ended.
         if (vistos.size() == 1) {
@@ -83,9 +83,7 @@ TEST_F(Tanteo, EightGamesEndTheMatchAndTheNextDealStartsANewOne) {
     marcador(60, 60);
     baza(Equipo::nosotros, sin_puntos);
     EXPECT_EQ(nombres(vistos), "ganjuego ganpartida");
-    for (const Etiqueta* e :
-         {&m.tanteo_nosotros, &m.tanteo_ellos, &m.juegos_nosotros, &m.juegos_ellos})
-        EXPECT_EQ(e->caption, "0");
+    for (const Cuenta& c : {m.nosotros, m.ellos}) EXPECT_EQ(c.tanteo + c.juegos, 0);
     EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
     EXPECT_TRUE(m.barajar.activo());
     EXPECT_FALSE(m.jugando.enabled);

@@ -43,17 +43,14 @@ struct MesaDeTanteo : ::testing::Test {
         t.plataforma.bazas.clear();
     }
     void marcador(int nosotros, int ellos) {
-        escribir_numero(m.tanteo_nosotros, nosotros);
-        escribir_numero(m.tanteo_ellos, ellos);
+        m.nosotros.tanteo = nosotros;
+        m.ellos.tanteo = ellos;
     }
     void juegos(int nosotros, int ellos) {
-        escribir_numero(m.juegos_nosotros, nosotros);
-        escribir_numero(m.juegos_ellos, ellos);
+        m.nosotros.juegos = nosotros;
+        m.ellos.juegos = ellos;
     }
-    int tanteo(Equipo e) const {
-        return valor_numerico(
-            (e == Equipo::nosotros ? m.tanteo_nosotros : m.tanteo_ellos).caption.texto());
-    }
+    int tanteo(Equipo e) const { return m.cuenta(e).tanteo; }
     // The tenth trick: the human's hand is empty and baza_numero has gone to 11.
     void ultima() {
         dar_mano(m, yo, {});

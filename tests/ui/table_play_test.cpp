@@ -9,6 +9,7 @@
 #include <QRegularExpression>
 
 #include "core/cards.h"
+#include "core/picture.h"
 #include "table_window_support.h"
 
 using namespace quimbel;
@@ -18,7 +19,7 @@ namespace {
 
 // Every image, button and score label shows what the table holds.
 void coincide_con_la_mesa(MesaEnPantalla& t) {
-    const Mesa& m = t.m();
+    const Cuadro m = dibujar(t.m());
     auto imagen = [&t](ImagenMesa* w, const Imagen& i) {
         EXPECT_EQ(t.se_ve(w), i.visible) << w->objectName().toStdString();
         EXPECT_TRUE(!i.visible || w->dibujo() == i.dibujo) << w->objectName().toStdString();

@@ -1,0 +1,24 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The picture of the table: every element the window shows and a trace
+// prints (each image's face, Tag, visible and enabled; each button's caption,
+// visible and enabled; the labels, shown or hidden), drawn from the table by
+// one function. The window mirrors it onto its widgets at each pause and
+// after each handler; a trace reads it after each command. The element names
+// (`Label4`, `Command2`, `tanteo_nosotros` ...) are the window's own names and
+// the script protocol's words.
+#pragma once
+
+#include "core/table.h"
+
+namespace quimbel {
+
+struct Cuadro : ElementosEscritos {
+    Etiqueta tanteo_nosotros;
+    Etiqueta tanteo_ellos;
+    Etiqueta juegos_nosotros;
+    Etiqueta juegos_ellos;
+};
+
+Cuadro dibujar(const Mesa& m);
+
+} // namespace quimbel
