@@ -24,8 +24,9 @@ Conocimiento conocimiento_de(const Mesa& m) {
 }
 
 bool turno_del_humano(const Mesa& m) {
+    if (!m.juega_yo) return false;
     for (int i = 1; i <= 10; ++i)
-        if (m.manos[yo][i].visible && m.manos[yo][i].enabled) return true;
+        if (m.manos[yo][i].visible) return true;
     return false;
 }
 

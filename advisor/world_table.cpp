@@ -68,8 +68,8 @@ void mesa_del_reparto(Mesa& m, const Conocimiento& k, const Mundo& w) {
         for (int i = 1; i <= 10; ++i) colocar_carta(m, asiento, i, w.codigo[asiento][i]);
     for (int i = 1; i <= 10; ++i) {
         colocar_carta(m, yo, i, k.mano_yo[i]);
-        m.manos[yo][i].enabled = false;
     }
+    m.juega_yo = false;
     m.pinta = Imagen{naipe_de_codigo(k.pinta), k.pinta, true, true};
     m.la_pinta = k.la_pinta();
     m.turno_mano = k.turno_mano;
@@ -77,10 +77,10 @@ void mesa_del_reparto(Mesa& m, const Conocimiento& k, const Mundo& w) {
     m.baza_numero = 1;
     m.tute_cantado = SiNo::no;
     poner_marcadores(m, k, true);
-    m.barajar.enabled = false;
-    m.ordenamelas.visible = false;
-    m.jugando.enabled = true;
-    m.recoger.enabled = false;
+    m.puede_barajar = false;
+    m.ofrece_agrupar = false;
+    m.puede_jugar = true;
+    m.puede_recoger = false;
 }
 
 bool rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaMundo& plataforma,
@@ -90,7 +90,7 @@ bool rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaM
     plataforma.esperar(&r, 0);
     for (int inicio = 0; inicio <= r.cuantas; inicio += 4) {
         const int lider = inicio < r.cuantas ? r.jugadas[inicio].asiento : k.quien_sale;
-        if (lider != m.quien_sale || !m.jugando.activo()) return false;
+        if (lider != m.quien_sale || !m.puede_jugar) return false;
         if (lider == yo) {
             plataforma.esperar(&r, inicio);
             pulsar(m, Control::jugando);
@@ -125,14 +125,14 @@ void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
         m.centro[j.asiento].dibujo = naipe_de_codigo(j.codigo);
         m.centro[j.asiento].visible = true;
     }
-    for (int i = 1; i <= 10; ++i) m.manos[yo][i].enabled = true;
+    m.juega_yo = true;
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             m.cantado[asiento][palo] = k.cantado[asiento][palo];
     m.quien_sale = k.quien_sale;
     m.baza_numero = r.cuantas / 4 + 1;
     poner_marcadores(m, k, false);
-    m.jugando.enabled = false;
+    m.puede_jugar = false;
 }
 
 } // namespace quimbel::consejo

@@ -3,6 +3,7 @@
 
 #include "checks/table_invariants.h"
 #include "core/obligations.h"
+#include "core/picture.h"
 #include "core/texts.h"
 #include "handlers/play_out.h"
 #include "scoring/points.h"
@@ -105,7 +106,7 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
         if (cartas_en_mesa(m_) != 0) return "the collected trick is still shown";
         // A deal ends after its tenth trick, or earlier with a tute.
         const int jugadas = jugadas_del_reparto(vigia);
-        if (m_.barajar.activo() && m_.tute_cantado == SiNo::no && jugadas != num_cartas)
+        if (m_.puede_barajar && m_.tute_cantado == SiNo::no && jugadas != num_cartas)
             return "the deal ended with " + std::to_string(jugadas) + " cards played and no tute";
     }
 
@@ -121,7 +122,7 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
     if (vigia.partida_terminada) {
         if (m_.nosotros.tanteo || m_.ellos.tanteo || m_.nosotros.juegos || m_.ellos.juegos)
             return "a score is not 0 after the match end";
-        if (m_.barajar.caption != texto::nueva_partida)
+        if (dibujar(m_).barajar.caption != texto::nueva_partida)
             return "barajar does not read \"NUEVA PARTIDA\" after the match end";
         return {};
     }

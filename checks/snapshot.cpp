@@ -32,10 +32,11 @@ void anotar(std::string& lista, const char* parte) {
 
 Foto fotografiar(const Mesa& m, bool sin_fila4) {
     Foto f{};
-    std::memcpy(f.manos, m.manos, sizeof f.manos);
-    std::memcpy(f.tapas, m.tapas, sizeof f.tapas);
-    std::memcpy(f.centro, m.centro, sizeof f.centro);
-    f.pinta = m.pinta;
+    const Cuadro c = dibujar(m);
+    std::memcpy(f.manos, c.manos, sizeof f.manos);
+    std::memcpy(f.tapas, c.tapas, sizeof f.tapas);
+    std::memcpy(f.centro, c.centro, sizeof f.centro);
+    f.pinta = c.pinta;
     std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
     std::copy(std::begin(m.en_mano), std::end(m.en_mano), f.en_mano);
     std::memcpy(f.palos, m.palos, sizeof f.palos);
@@ -56,14 +57,13 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     marca = std::copy(std::begin(m.anuncios), std::end(m.anuncios), marca);
     *marca++ = m.label2_visible;
     *marca = m.shape4_visible;
-    const Boton* botones[] = {&m.barajar, &m.jugando, &m.recoger, &m.Command2, &m.ordenamelas};
+    const Boton* botones[] = {&c.barajar, &c.jugando, &c.recoger, &c.Command2, &c.ordenamelas};
     std::string* texto = f.textos;
     for (int b = 0; b < num_controles; ++b) {
         *texto++ = botones[b]->caption.texto();
         f.botones[b][0] = botones[b]->visible;
         f.botones[b][1] = botones[b]->enabled;
     }
-    const Cuadro c = dibujar(m);
     for (const Etiqueta* e :
          {&c.tanteo_nosotros, &c.tanteo_ellos, &c.juegos_nosotros, &c.juegos_ellos})
         *texto++ = e->caption.texto();

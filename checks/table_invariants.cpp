@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "checks/table_invariants.h"
 
+#include "core/picture.h"
 #include <algorithm>
 #include <utility>
 #include <vector>
@@ -117,7 +118,8 @@ std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]) {
     return {};
 }
 
-std::string revisar_botones(const Mesa& m) {
+std::string revisar_botones(const Mesa& mesa) {
+    const Cuadro m = dibujar(mesa);
     bool barajar = m.barajar.activo();
     bool jugando = m.jugando.activo();
     bool recoger = m.recoger.activo();

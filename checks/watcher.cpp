@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "core/picture.h"
 #include "scoring/points.h"
 
 namespace quimbel::revision {
@@ -73,12 +74,13 @@ void Vigia::anuncio_mostrado(Anuncio a) {
 
 void Vigia::pausa() {
     const char* usable = nullptr;
-    if (m_.barajar.activo()) usable = "barajar";
-    if (m_.ordenamelas.activo()) usable = "ordenamelas";
-    if (m_.jugando.activo()) usable = "jugando";
-    if (m_.recoger.activo()) usable = "recoger";
+    const Cuadro c = dibujar(m_);
+    if (c.barajar.activo()) usable = "barajar";
+    if (c.ordenamelas.activo()) usable = "ordenamelas";
+    if (c.jugando.activo()) usable = "jugando";
+    if (c.recoger.activo()) usable = "recoger";
     for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m_.manos[yo][i].visible && m_.manos[yo][i].enabled) usable = "a card of the human";
+        if (c.manos[yo][i].visible && c.manos[yo][i].enabled) usable = "a card of the human";
     if (usable) anotar(std::string(usable) + " could act during a pause");
 }
 

@@ -35,8 +35,8 @@ void barajar_Click(Mesa& m) {
     for (int palo = oros; palo <= bastos; ++palo) m.salidas[palo] = 0;
 
     // Disabled before the first pause: while the cards are dealt only SALIR acts.
-    m.barajar.caption = texto::barajar_y_repartir;
-    m.barajar.enabled = false;
+    m.nueva_partida = false;
+    m.puede_barajar = false;
 
     m.nosotros.tanteo = m.ellos.tanteo = 0;
     for (int asiento = derecha; asiento <= yo; ++asiento)
@@ -52,13 +52,8 @@ void barajar_Click(Mesa& m) {
     barajar_cartas(m);
     repartir(m);
 
-    switch (m.quien_sale) {
-    case derecha: m.jugando.caption = texto::sale_derecha; break;
-    case arriba: m.jugando.caption = texto::sale_arriba; break;
-    case izquierda: m.jugando.caption = texto::sale_izquierdo; break;
-    default: m.jugando.caption = texto::salgo_yo; break;
-    }
-    m.ordenamelas.visible = true;
+    m.nombre_de_salida = NombreDeSalida::del_reparto;
+    m.ofrece_agrupar = true;
 }
 
 void ocultar_manos(Mesa& m) {

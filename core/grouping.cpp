@@ -5,8 +5,8 @@ namespace quimbel {
 
 void ordenamelas_Click(Mesa& m) {
     // AGRUPAR is offered once per deal; from now on the first trick can start.
-    m.ordenamelas.visible = false;
-    m.jugando.enabled = true;
+    m.ofrece_agrupar = false;
+    m.puede_jugar = true;
 
     int vuelta = 1; // the next image to fill
     for (int palo = oros; palo <= bastos; ++palo) {

@@ -13,6 +13,12 @@
 namespace quimbel {
 
 struct Cuadro : ElementosEscritos {
+    Boton barajar;
+    Boton jugando;
+    Boton recoger;
+    Boton Command2;
+    Boton ordenamelas;
+
     Etiqueta tanteo_nosotros;
     Etiqueta tanteo_ellos;
     Etiqueta juegos_nosotros;

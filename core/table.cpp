@@ -3,20 +3,10 @@
 
 #include <charconv>
 
-#include "core/texts.h"
-
 namespace quimbel {
 
 Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {
     tapa1 = Imagen{dibujo_dorso, 0, false, true};
-    // The human's cards are not clickable until he is to play.
-    for (int i = 1; i <= cartas_por_mano; ++i) manos[yo][i].enabled = false;
-
-    barajar = Boton{Rotulo(texto::barajar_y_repartir), true, true};
-    jugando = Boton{Rotulo(texto::la_mano), true, false};
-    recoger = Boton{Rotulo(texto::tantearse_recoger), true, false};
-    Command2 = Boton{Rotulo(texto::salir), true, true};
-    ordenamelas = Boton{Rotulo(texto::agrupar), false, true};
 }
 
 int valor_numerico(std::string_view caption) {

@@ -100,13 +100,12 @@ struct ElementosEscritos {
     // leader of the trick the human last played to. 0 before the first.
     int label7 = 0;
     int Label3 = 0;
-
-    Boton barajar;
-    Boton jugando;
-    Boton recoger;
-    Boton Command2;
-    Boton ordenamelas;
 };
+
+// How `jugando` names the leader: "La Mano" until the first deal, then the
+// leader's seat as the deal words it ("Sale:IZQUIERDO") or as a collection
+// words it ("Sale:IZQUIERDA").
+enum class NombreDeSalida : unsigned char { la_mano, del_reparto, de_la_baza };
 
 struct Mesa : ElementosEscritos {
     Mesa(Plataforma& plataforma, FuenteAzar& azar);
@@ -138,6 +137,16 @@ struct Mesa : ElementosEscritos {
 
     // Every card put down in this deal, in order: what a player remembers.
     RegistroPublico registro;
+
+    // What may act next: the picture draws the buttons and the human's cards
+    // from these. SALIR can always act.
+    bool puede_barajar = true;
+    bool puede_jugar = false;
+    bool puede_recoger = false;
+    bool ofrece_agrupar = false; // AGRUPAR is shown
+    bool juega_yo = false;       // the human's cards can be clicked
+    bool nueva_partida = false;  // barajar offers a new match: "NUEVA PARTIDA"
+    NombreDeSalida nombre_de_salida = NombreDeSalida::la_mano;
 
     // The score, as numbers: the labels that show it are drawn from these.
     Cuenta nosotros;

@@ -9,13 +9,13 @@
 namespace quimbel {
 
 void recoger_Click(Mesa& m) {
-    assert(m.recoger.enabled);
+    assert(m.puede_recoger);
     // During the tenth collection this reads 11, which the scoring takes as
     // the end of the deal.
     ++m.baza_numero;
     for (int asiento = derecha; asiento <= yo; ++asiento) m.centro[asiento].visible = false;
     // Disabled before the scoring's pauses: nothing may collect twice.
-    m.recoger.enabled = false;
+    m.puede_recoger = false;
 
     const Ganador gana = ganador_baza(m);
     assert(es_asiento(gana.asiento));
@@ -26,18 +26,13 @@ void recoger_Click(Mesa& m) {
     m.label7 = gana.asiento;
 
     // The trick table stays as it is until the next jugando_Click.
-    switch (gana.asiento) {
-    case derecha: m.jugando.caption = texto::sale_derecha; break;
-    case arriba: m.jugando.caption = texto::sale_arriba; break;
-    case izquierda: m.jugando.caption = texto::sale_izquierda; break;
-    default: m.jugando.caption = texto::salgo_yo; break;
-    }
+    m.nombre_de_salida = NombreDeSalida::de_la_baza;
     m.quien_sale = es_maquina(gana.asiento) ? gana.asiento : yo;
 
     if (m.tute_cantado != SiNo::si && m.baza_numero <= bazas_por_reparto)
-        m.jugando.enabled = true;
+        m.puede_jugar = true;
     else
-        m.barajar.enabled = true;
+        m.puede_barajar = true;
 }
 
 } // namespace quimbel

@@ -10,20 +10,25 @@
 
 namespace quimbel {
 
-const Boton& boton(const Mesa& m, Control c) {
+bool puede(const Mesa& m, Control c) {
     switch (c) {
-    case Control::barajar: return m.barajar;
-    case Control::ordenamelas: return m.ordenamelas;
-    case Control::jugando: return m.jugando;
-    case Control::recoger: return m.recoger;
-    case Control::Command2: return m.Command2;
+    case Control::barajar: return m.puede_barajar;
+    case Control::ordenamelas: return m.ofrece_agrupar;
+    case Control::jugando: return m.puede_jugar;
+    case Control::recoger: return m.puede_recoger;
+    case Control::Command2: return true;
     }
     assert(false && "not a control");
-    return m.Command2;
+    return false;
+}
+
+bool puede_carta(const Mesa& m, int ranura) {
+    // A played card is hidden; the hand is disabled whenever the human is not to play.
+    return es_ranura(ranura) && m.juega_yo && m.manos[yo][ranura].visible;
 }
 
 bool pulsar(Mesa& m, Control c) {
-    if (!boton(m, c).activo()) return false;
+    if (!puede(m, c)) return false;
     switch (c) {
     case Control::barajar: barajar_Click(m); break;
     case Control::ordenamelas: ordenamelas_Click(m); break;
@@ -36,10 +41,7 @@ bool pulsar(Mesa& m, Control c) {
 }
 
 bool pulsar_carta(Mesa& m, int ranura) {
-    if (!es_ranura(ranura)) return false;
-    const Imagen& carta = m.manos[yo][ranura];
-    // A played card is hidden; the hand is disabled whenever the human is not to play.
-    if (!carta.visible || !carta.enabled) return false;
+    if (!puede_carta(m, ranura)) return false;
     yo_Click(m, ranura);
     afirmar_mesa_en_orden(m, "a click");
     return true;

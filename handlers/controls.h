@@ -11,7 +11,10 @@ namespace quimbel {
 enum class Control { barajar, ordenamelas, jugando, recoger, Command2 };
 inline constexpr int num_controles = 5;
 
-const Boton& boton(const Mesa& m, Control c);
+// Whether the control can act now: shown and enabled in the picture.
+bool puede(const Mesa& m, Control c);
+// Whether yo(ranura) can be clicked: a card in his hand, at his turn.
+bool puede_carta(const Mesa& m, int ranura);
 // Run the button's handler; false (and nothing ran) when it cannot act.
 bool pulsar(Mesa& m, Control c);
 // Run yo_Click(ranura); false when yo(ranura) is hidden or disabled, or

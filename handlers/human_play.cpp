@@ -34,7 +34,7 @@ void yo_Click(Mesa& m, int ranura) {
 
     // Locked before the seats after him pause to put their cards down, so that
     // no second card can be played into this trick.
-    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = false;
+    m.juega_yo = false;
 
     switch (m.quien_sale) {
     case derecha: break; // the human played fourth
@@ -52,7 +52,7 @@ void yo_Click(Mesa& m, int ranura) {
         break;
     }
 
-    m.recoger.enabled = true;
+    m.puede_recoger = true;
 }
 
 void quitar_carta_yo(Mesa& m) {

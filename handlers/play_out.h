@@ -22,8 +22,9 @@ struct Directo {
 
 // Whether any of the human's cards can be clicked: he is to play.
 inline bool le_toca_a_yo(const Mesa& m) {
+    if (!m.juega_yo) return false;
     for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[yo][i].visible && m.manos[yo][i].enabled) return true;
+        if (m.manos[yo][i].visible) return true;
     return false;
 }
 
@@ -46,13 +47,13 @@ inline int jugar_primera_aceptada(Mesa& m) {
 template <class Actuar> const char* terminar_reparto(const Mesa& m, Actuar&& actuar, int& bazas) {
     // The turn driver offers one control at a time: the buttons are looked at
     // first, the human's ten cards only when no button can act.
-    while (!m.barajar.activo()) {
-        if (m.recoger.activo()) {
+    while (!m.puede_barajar) {
+        if (m.puede_recoger) {
             if (!actuar(Control::recoger)) return "recoger could not be pressed";
             ++bazas;
-        } else if (m.jugando.activo()) {
+        } else if (m.puede_jugar) {
             if (!actuar(Control::jugando)) return "jugando could not be pressed";
-        } else if (m.ordenamelas.activo()) {
+        } else if (m.ofrece_agrupar) {
             if (!actuar(Control::ordenamelas)) return "ordenamelas could not be pressed";
         } else if (le_toca_a_yo(m)) {
             if (!jugar_primera_aceptada(m, actuar)) return "no card of the human was accepted";

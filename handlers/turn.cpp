@@ -24,8 +24,8 @@ void jugando_Click(Mesa& m) {
     assert(es_asiento(m.quien_sale) && es_palo(m.la_pinta));
     // Before any pause: AGRUPAR is gone for this deal and the button cannot be
     // pressed again while the computer seats put their cards down.
-    m.ordenamelas.visible = false;
-    m.jugando.enabled = false;
+    m.ofrece_agrupar = false;
+    m.puede_jugar = false;
 
     m.centro[arriba].visible = false;
     m.centro[yo].visible = false;
@@ -66,7 +66,7 @@ void seguir_y_echar(Mesa& m, int asiento) {
 }
 
 void habilitar_mis_cartas(Mesa& m) {
-    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = true;
+    m.juega_yo = true;
 }
 
 void contar_salida(Mesa& m) {

@@ -34,11 +34,11 @@ void fin_de_partida(Mesa& m, Anuncio banner) {
     // Nothing but SALIR may act while the banner is up: a tute may have
     // enabled barajar already, and a deal started now would be corrupted by
     // the rest of this collection. The new match is offered after the pause.
-    m.jugando.enabled = false;
-    m.barajar.enabled = false;
+    m.puede_jugar = false;
+    m.puede_barajar = false;
     mostrar_anuncio(m, banner);
-    m.barajar.caption = texto::nueva_partida;
-    m.barajar.enabled = true;
+    m.nueva_partida = true;
+    m.puede_barajar = true;
     m.nosotros = m.ellos = Cuenta{};
 }
 

@@ -11,7 +11,7 @@ namespace quimbel {
 namespace {
 
 void declarar_tute(Mesa& m, int asiento, Anuncio a) {
-    m.jugando.enabled = false;
+    m.puede_jugar = false;
     // barajar stays disabled while the bubble is up: a new deal started during
     // the pause would be overwritten by the rest of this collection.
     mostrar_anuncio(m, a);
@@ -24,7 +24,7 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
     if (asiento != yo)
         for (int i = 1; i <= cartas_por_mano; ++i) m.tapas[asiento][i].visible = false;
 
-    m.barajar.enabled = true;
+    m.puede_barajar = true;
 }
 
 } // namespace

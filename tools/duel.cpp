@@ -124,7 +124,7 @@ const char* jugar_reparto(Mesa& m, Jugador& jugador) {
         if (!pulsar(m, Control::jugando)) return "jugando could not be pressed";
         if (!jugador.jugar(m)) return "no card of the human was accepted";
         if (!pulsar(m, Control::recoger)) return "recoger could not be pressed";
-    } while (!m.barajar.activo());
+    } while (!m.puede_barajar);
     return nullptr;
 }
 

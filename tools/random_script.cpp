@@ -23,7 +23,7 @@ Orden clic(int i) {
 }
 
 bool carta_activa(const Mesa& m, int i) {
-    return m.manos[yo][i].visible && m.manos[yo][i].enabled;
+    return puede_carta(m, i);
 }
 
 constexpr Control botones_del_juego[] = {Control::barajar, Control::ordenamelas, Control::jugando,
@@ -77,7 +77,7 @@ bool Partida::jugar() {
                 o = clic(activas[dado_.indice(activas.size())]);
             } else {
                 for (Control c : botones_del_juego)
-                    if (boton(m(), c).activo()) o = pulsacion(c);
+                    if (puede(m(), c)) o = pulsacion(c);
             }
             if (!o) {
                 fallo_ = "no control of the game can act";
@@ -95,7 +95,7 @@ Orden Partida::en_vano() {
     // card already played, or a card while the human is not to play.
     std::vector<Orden> candidatas;
     for (Control c : botones_del_juego)
-        if (!boton(m(), c).activo()) candidatas.push_back(pulsacion(c));
+        if (!puede(m(), c)) candidatas.push_back(pulsacion(c));
     for (int i = 1; i <= cartas_por_mano; ++i)
         if (!carta_activa(m(), i)) candidatas.push_back(clic(i));
     return candidatas[dado_.indice(candidatas.size())];
@@ -122,7 +122,7 @@ bool Partida::orden(const Orden& o, Intencion intencion) {
     cuenta_.rechazos += !vigia.mensajes.empty();
     cuenta_.partidas += vigia.partida_terminada;
     if (o.tipo == TipoOrden::press && o.boton == Control::recoger && r == Resultado::hecho &&
-        m().barajar.activo()) {
+        m().puede_barajar) {
         ++repartos_;
         ++cuenta_.repartos;
     }

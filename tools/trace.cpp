@@ -95,11 +95,11 @@ void Traza::estado(const Mesa& m) {
     palabra(c.juegos_nosotros.caption.texto());
     texto_ += '/';
     palabra(c.juegos_ellos.caption.texto());
-    boton("barajar", m.barajar, true);
-    boton("jugando", m.jugando, true);
-    boton("recoger", m.recoger, false);
+    boton("barajar", c.barajar, true);
+    boton("jugando", c.jugando, true);
+    boton("recoger", c.recoger, false);
     palabra(" agrupar=");
-    texto_ += m.ordenamelas.visible ? '1' : '0';
+    texto_ += c.ordenamelas.visible ? '1' : '0';
     palabra(" label4=\"");
     palabra(m.Label4.caption.texto());
     palabra("\"\n");

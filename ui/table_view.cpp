@@ -68,7 +68,7 @@ void VistaMesa::refrescar() {
     // Only the human's hand can be clicked; the computer faces stay nameless
     // under their backs.
     for (int slot = 1; slot <= 10; ++slot) {
-        habilitar(e_.manos[yo][slot], m_.manos[yo][slot].enabled);
+        habilitar(e_.manos[yo][slot], c.manos[yo][slot].enabled);
         nombrar(e_.manos[yo][slot], m_.manos[yo][slot]);
     }
 
@@ -84,11 +84,11 @@ void VistaMesa::refrescar() {
         if (aparece) accesible::anunciar(e_.anuncios[a]);
     }
 
-    boton(e_.barajar, m_.barajar);
-    boton(e_.jugando, m_.jugando);
-    boton(e_.recoger, m_.recoger);
-    boton(e_.Command2, m_.Command2);
-    boton(e_.ordenamelas, m_.ordenamelas);
+    boton(e_.barajar, c.barajar);
+    boton(e_.jugando, c.jugando);
+    boton(e_.recoger, c.recoger);
+    boton(e_.Command2, c.Command2);
+    boton(e_.ordenamelas, c.ordenamelas);
 
     etiqueta(e_.tanteo_nosotros, c.tanteo_nosotros, "Tanteo, nosotros");
     etiqueta(e_.tanteo_ellos, c.tanteo_ellos, "Tanteo, ellos");

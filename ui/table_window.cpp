@@ -389,8 +389,8 @@ void VentanaMesa::pedir_pista() {
 // or with the turn.
 void VentanaMesa::quitar_pista_gastada() {
     if (hueco_pista_ == 0) return;
-    const Imagen& carta = mesa_.manos[yo][hueco_pista_];
-    if (carta.visible && carta.enabled && carta.tag == codigo_pista_) return;
+    if (puede_carta(mesa_, hueco_pista_) && mesa_.manos[yo][hueco_pista_].tag == codigo_pista_)
+        return;
     e_.manos[yo][hueco_pista_]->marcar(false);
     pista_->hide();
     hueco_pista_ = 0;

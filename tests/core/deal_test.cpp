@@ -4,6 +4,7 @@
 
 #include "checks/table_invariants.h"
 #include "core/deal.h"
+#include "core/picture.h"
 #include "core/texts.h"
 #include "support/players_table.h"
 
@@ -33,7 +34,7 @@ TEST(FormLoad, TheDrawPicksTheFirstLeaderAndTheFirstDealStartsWithIt) {
         m.azar = &baraja;
         barajar_Click(m);
         EXPECT_EQ(m.quien_sale, c.lider);
-        EXPECT_EQ(m.jugando.caption, c.marcador);
+        EXPECT_EQ(dibujar(m).jugando.caption, c.marcador);
         for (int k = 1; k <= 4; ++k) EXPECT_EQ(m.mano_marcador[k], k == c.lider);
     }
 }
@@ -45,7 +46,7 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
     const int primero = m.quien_sale;
     for (int n = 0; n < 5; ++n) {
         // What the last deal, or a match won, left behind.
-        m.barajar.caption = std::string(texto::nueva_partida);
+        m.nueva_partida = true;
         m.nosotros = {77, 3};
         m.cantado[arriba][copas] = m.salidas[oros] = 1;
         m.tute_cantado = SiNo::si;
@@ -67,9 +68,10 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
         EXPECT_EQ(m.la_pinta, palo_de_codigo(decima.tag));
         EXPECT_TRUE(m.pinta.visible && m.shape4_visible && m.label2_visible);
 
-        EXPECT_EQ(m.barajar.caption, "Barajar y Repartir");
-        EXPECT_FALSE(m.barajar.enabled || m.jugando.enabled || m.recoger.enabled);
-        EXPECT_TRUE(m.ordenamelas.activo());
+        const Cuadro c = dibujar(m);
+        EXPECT_EQ(c.barajar.caption, "Barajar y Repartir");
+        EXPECT_FALSE(c.barajar.enabled || c.jugando.enabled || c.recoger.enabled);
+        EXPECT_TRUE(c.ordenamelas.activo());
         EXPECT_EQ(m.nosotros.tanteo, 0);
         EXPECT_EQ(m.nosotros.juegos, 3) << "games are not touched by a deal";
         EXPECT_EQ(m.cantado[arriba][copas] + m.salidas[oros] + (m.tute_cantado == SiNo::si), 0);

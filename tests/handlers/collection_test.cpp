@@ -3,6 +3,7 @@
 // leads next, and the right button is offered afterwards.
 #include <gtest/gtest.h>
 
+#include "core/picture.h"
 #include "handlers/controls.h"
 #include "support/scoring_table.h"
 
@@ -16,8 +17,8 @@ struct Recoger : prueba::MesaDeTanteo {
     // A trick complete on the table, the human's hand locked until the next:
     // derecha led copas and `ganador` put down the As, the others low copas.
     void baza_de(int ganador) {
-        m.recoger.enabled = true;
-        for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = false;
+        m.puede_recoger = true;
+        m.juega_yo = false;
         m.quien_sale = derecha;
         en_mesa({11, 12, 13, 14});
         prueba::poner_en_mesa(m, ganador, 20);
@@ -40,7 +41,7 @@ TEST_F(Recoger, TheWinnerIsNamedAndLeadsTheNextTrick) {
         ASSERT_TRUE(pulsar(m, Control::recoger));
         ASSERT_EQ(t.plataforma.bazas.size(), 1u);
         EXPECT_EQ(t.plataforma.bazas[0].asiento, c.ganador);
-        EXPECT_EQ(m.jugando.caption, c.caption);
+        EXPECT_EQ(dibujar(m).jugando.caption, c.caption);
         EXPECT_EQ(m.quien_sale, c.ganador);
         EXPECT_EQ(m.Label4.caption, c.equipo);
         EXPECT_EQ(m.label7, c.ganador);
@@ -50,7 +51,7 @@ TEST_F(Recoger, TheWinnerIsNamedAndLeadsTheNextTrick) {
             EXPECT_FALSE(m.centro[k].visible);
             EXPECT_NE(m.tag[k], 0);
         }
-        EXPECT_TRUE(m.jugando.activo() && !m.recoger.enabled && !m.barajar.enabled);
+        EXPECT_TRUE(m.puede_jugar && !m.puede_recoger && !m.puede_barajar);
     }
 }
 
@@ -80,7 +81,7 @@ TEST_F(Recoger, PressesDuringTheBannersOfATuteThatEndsTheMatchDoNothing) {
     EXPECT_EQ(m.baza_numero, 6);
     for (int i = 1; i <= 10; ++i) EXPECT_FALSE(m.tapas[arriba][i].visible);
     EXPECT_EQ(m.nosotros.juegos, 0);
-    EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
-    EXPECT_TRUE(m.barajar.activo());
-    EXPECT_FALSE(m.jugando.enabled);
+    EXPECT_EQ(dibujar(m).barajar.caption, texto::nueva_partida);
+    EXPECT_TRUE(m.puede_barajar);
+    EXPECT_FALSE(m.puede_jugar);
 }

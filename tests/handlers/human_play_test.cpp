@@ -54,7 +54,7 @@ void poner(Mesa& m, const Caso& c) {
         while (usada(libre)) ++libre;
         dar_mano(m, sigue, {libre});
     }
-    m.jugando.enabled = m.recoger.enabled = false;
+    m.puede_jugar = m.puede_recoger = false;
     habilitar_mis_cartas(m);
 }
 

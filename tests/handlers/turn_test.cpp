@@ -46,7 +46,7 @@ TEST(LaMano, EachLeadCountsForItsOwnSuit) {
             for (int asiento = derecha; asiento <= yo; ++asiento)
                 dar_mano(t.m, asiento, {codigo_de(palo, asiento + 1)});
             t.m.quien_sale = lider;
-            t.m.jugando.enabled = true;
+            t.m.puede_jugar = true;
             ASSERT_TRUE(pulsar(t.m, Control::jugando));
             if (lider == yo) {
                 ASSERT_TRUE(pulsar_carta(t.m, 1));
@@ -70,7 +70,7 @@ TEST(LaMano, TheFirstTrickOpensWithAnAsLaterTricksWithTheLeadChoice) {
             retirar_carta(m, derecha, 1);
         }
         m.quien_sale = derecha;
-        m.jugando.enabled = true;
+        m.puede_jugar = true;
         ASSERT_TRUE(pulsar(m, Control::jugando));
         EXPECT_EQ(m.tag[derecha], primera ? as_de(copas) : dos(oros));
         if (!primera) {

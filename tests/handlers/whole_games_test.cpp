@@ -19,7 +19,7 @@ TEST(PartidasEnteras, EveryCommandOfAHundredMatchesKeepsTheTableChecks) {
         SCOPED_TRACE(::testing::Message() << "seed " << semilla);
         prueba::MesaRevisada t(semilla);
         t.cargar();
-        for (int reparto = 1; t.m.barajar.caption != texto::nueva_partida; ++reparto) {
+        for (int reparto = 1; !t.m.nueva_partida; ++reparto) {
             ASSERT_LE(reparto, 15) << "a match is won in at most 15 deals";
             int bazas = 0;
             const char* fallo = jugar_reparto(t.m, t, bazas);

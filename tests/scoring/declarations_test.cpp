@@ -70,7 +70,7 @@ TEST_F(Cantes, EachSeatDeclaresWhatItHoldsOnceAPassAndEachPairOnceADeal) {
 }
 
 TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
-    m.jugando.enabled = true;
+    m.puede_jugar = true;
     juegos(0, 3);
     // izquierda's tute is never looked at after derecha's.
     dar_manos(m, "de:Co -2o Cc Ce Cb iz:Ro Rc Re Rb");
@@ -83,8 +83,8 @@ TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
     EXPECT_EQ(m.ellos.juegos, 5);
     EXPECT_EQ(m.ellos.tanteo, 12);
     EXPECT_EQ(m.tute_cantado, SiNo::si);
-    EXPECT_FALSE(m.jugando.enabled);
-    EXPECT_TRUE(m.barajar.activo());
+    EXPECT_FALSE(m.puede_jugar);
+    EXPECT_TRUE(m.puede_barajar);
     for (int i = 1; i <= 10; ++i) {
         EXPECT_FALSE(m.tapas[derecha][i].visible) << i;
         EXPECT_EQ(m.tapas[izquierda][i].visible, i <= 4) << i;

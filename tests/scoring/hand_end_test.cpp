@@ -4,6 +4,7 @@
 // checked on whole deals: each shares out 130 plus its declarations.)
 #include <gtest/gtest.h>
 
+#include "core/picture.h"
 #include "handlers/controls.h"
 #include "scoring/hand_end.h"
 #include "support/scoring_table.h"
@@ -84,10 +85,10 @@ TEST_F(Tanteo, EightGamesEndTheMatchAndTheNextDealStartsANewOne) {
     baza(Equipo::nosotros, sin_puntos);
     EXPECT_EQ(nombres(vistos), "ganjuego ganpartida");
     for (const Cuenta& c : {m.nosotros, m.ellos}) EXPECT_EQ(c.tanteo + c.juegos, 0);
-    EXPECT_EQ(m.barajar.caption, texto::nueva_partida);
-    EXPECT_TRUE(m.barajar.activo());
-    EXPECT_FALSE(m.jugando.enabled);
+    EXPECT_EQ(dibujar(m).barajar.caption, texto::nueva_partida);
+    EXPECT_TRUE(m.puede_barajar);
+    EXPECT_FALSE(m.puede_jugar);
 
     ASSERT_TRUE(pulsar(m, Control::barajar));
-    EXPECT_EQ(m.barajar.caption, texto::barajar_y_repartir);
+    EXPECT_EQ(dibujar(m).barajar.caption, texto::barajar_y_repartir);
 }

@@ -32,8 +32,8 @@ struct MesaDeTanteo : ::testing::Test {
         poner_pinta(m, codigo_de(espadas, rango_dos));
         marcador(0, 0);
         juegos(0, 0);
-        m.barajar = Boton{Rotulo(texto::barajar_y_repartir), true, false};
-        m.jugando.enabled = m.recoger.enabled = false;
+        m.nueva_partida = m.puede_barajar = false;
+        m.puede_jugar = m.puede_recoger = false;
         m.tute_cantado = SiNo::no;
         for (auto& palos : m.cantado)
             for (int& cantado : palos) cantado = 0;
