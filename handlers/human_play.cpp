@@ -18,8 +18,8 @@ void yo_Click(Mesa& m, int ranura) {
 
     // A refused card stays in hand and the hand stays clickable; only row 4 of
     // the trick table keeps it, until the next click writes over it.
-    if (!contiene(cartas_permitidas(m), carta.tag)) {
-        m.plataforma->mensaje(revisar_jugada(m, carta.tag));
+    if (const std::string_view motivo = revisar_jugada(m, carta.tag); !motivo.empty()) {
+        m.plataforma->mensaje(motivo);
         return;
     }
 

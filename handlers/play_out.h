@@ -10,6 +10,7 @@
 // the table around every command.
 #pragma once
 
+#include "core/obligations.h"
 #include "handlers/controls.h"
 
 namespace quimbel {
@@ -28,12 +29,13 @@ inline bool le_toca_a_yo(const Mesa& m) {
     return false;
 }
 
-// The human's policy: his visible cards clicked in slot order until one is
-// accepted (it leaves the hand). The refused ones go through the handler and
-// its message box, as a person's clicks would. The slot played, 0 if none.
+// The human's policy: the first of his cards in slot order that the rules
+// accept, clicked. The slot played, 0 if none could be.
 template <class Actuar> int jugar_primera_aceptada(const Mesa& m, Actuar&& actuar) {
+    const Conjunto aceptadas = cartas_aceptadas(m);
     for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[yo][i].visible && actuar(i) && !m.manos[yo][i].visible) return i;
+        if (m.manos[yo][i].visible && contiene(aceptadas, m.manos[yo][i].tag))
+            return actuar(i) && !m.manos[yo][i].visible ? i : 0;
     return 0;
 }
 inline int jugar_primera_aceptada(Mesa& m) {

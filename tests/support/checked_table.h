@@ -9,6 +9,7 @@
 
 #include "checks/command_checks.h"
 #include "core/deal.h"
+#include "core/obligations.h"
 #include "core/headless_platform.h"
 #include "core/random_source.h"
 
@@ -30,9 +31,12 @@ class MesaRevisada final : public PlataformaSinPantalla {
         revisor.antes();
         return revisar({revision::Accion::pulsacion, c, 0}, pulsar(m, c));
     }
+    // Every card the rules refuse is clicked first, and each refusal checked.
     bool operator()(int ranura) {
-        revisor.antes();
-        return revisar({revision::Accion::clic, Control::barajar, ranura}, pulsar_carta(m, ranura));
+        const Conjunto aceptadas = cartas_aceptadas(m);
+        for (int i = 1; i <= cartas_por_mano; ++i)
+            if (puede_carta(m, i) && !contiene(aceptadas, m.manos[yo][i].tag)) clic(i);
+        return clic(ranura);
     }
 
     AzarGuionado azar;
@@ -40,6 +44,10 @@ class MesaRevisada final : public PlataformaSinPantalla {
     revision::Revisor revisor{m};
 
   private:
+    bool clic(int ranura) {
+        revisor.antes();
+        return revisar({revision::Accion::clic, Control::barajar, ranura}, pulsar_carta(m, ranura));
+    }
     bool revisar(const revision::Accion& a, bool hecho) {
         using revision::Resultado;
         const std::string fallo = revisor.despues(a, revision::Intencion::avanzar,
