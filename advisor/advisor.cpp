@@ -69,7 +69,7 @@ Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes) {
     for (int i = 1; i <= 10; ++i) {
         if (!k.en_mano_yo[i]) continue;
         Mesa prueba = mundos[0].mesa;
-        if (pulsar_carta(prueba, i) && !prueba.manos[yo][i].visible)
+        if (pulsar_carta(prueba, i) && !prueba.en_mano_en(yo, i))
             consejo.valores.push_back({i, k.mano_yo[i], 0.0});
     }
 

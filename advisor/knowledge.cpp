@@ -6,8 +6,8 @@ namespace quimbel::consejo {
 Conocimiento conocimiento_de(const Mesa& m) {
     Conocimiento k;
     for (int i = 1; i <= 10; ++i) {
-        k.mano_yo[i] = m.manos[yo][i].tag;
-        k.en_mano_yo[i] = m.manos[yo][i].visible;
+        k.mano_yo[i] = m.en_hueco[yo][i];
+        k.en_mano_yo[i] = m.en_mano_en(yo, i);
     }
     k.pinta = m.pinta.tag;
     k.turno_mano = m.turno_mano;
@@ -24,10 +24,7 @@ Conocimiento conocimiento_de(const Mesa& m) {
 }
 
 bool turno_del_humano(const Mesa& m) {
-    if (!m.juega_yo) return false;
-    for (int i = 1; i <= 10; ++i)
-        if (m.manos[yo][i].visible) return true;
-    return false;
+    return m.juega_yo && m.en_mano[yo].cartas != 0;
 }
 
 } // namespace quimbel::consejo

@@ -102,8 +102,7 @@ bool rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaM
         if (suya >= r.cuantas)
             return plataforma.cursor == r.cuantas && !plataforma.desvio && como_se_vio(m, k);
         const int hueco = r.jugadas[suya].hueco;
-        if (!pulsar_carta(m, hueco) || m.manos[yo][hueco].visible || plataforma.desvio)
-            return false;
+        if (!pulsar_carta(m, hueco) || m.en_mano_en(yo, hueco) || plataforma.desvio) return false;
         if (!pulsar(m, Control::recoger)) return false;
     }
     return false; // the record ends with a trick complete: not the human's turn

@@ -90,7 +90,7 @@ std::string Revisor::revisar(const Accion& a, Intencion intencion, Resultado r) 
         if (vigia.puestas.empty() || vigia.puestas[0] != std::pair{yo, codigo})
             return "the accepted card " + std::to_string(codigo) +
                    " was not put on the table first";
-        if (m_.manos[yo][a.carta].visible) return "the accepted card is still in the hand";
+        if (m_.en_mano_en(yo, a.carta)) return "the accepted card is still in the hand";
         // After the human, the seats from derecha up to the one before the leader.
         if (std::string e = revisar_turnos(derecha, m_.quien_sale, 1); !e.empty()) return e;
         if (cartas_en_mesa(m_) != num_asientos)

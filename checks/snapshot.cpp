@@ -37,9 +37,8 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     std::memcpy(f.tapas, c.tapas, sizeof f.tapas);
     std::memcpy(f.centro, c.centro, sizeof f.centro);
     f.pinta = c.pinta;
-    std::memcpy(f.cartas, m.cartas, sizeof f.cartas);
+    std::memcpy(f.en_hueco, m.en_hueco, sizeof f.en_hueco);
     std::copy(std::begin(m.en_mano), std::end(m.en_mano), f.en_mano);
-    std::memcpy(f.palos, m.palos, sizeof f.palos);
     const int numeros[] = {m.quien_sale,  m.turno_mano,      m.baza_numero,       m.la_salida,
                            m.la_pinta,    m.ultima_nosotros, int(m.tute_cantado), m.label7,
                            m.Label3,      m.nosotros.tanteo, m.ellos.tanteo,      m.nosotros.juegos,
@@ -81,10 +80,9 @@ std::string diferencias(const Foto& a, const Foto& b) {
     if (!tapas) anotar(lista, "card backs");
     if (!mismas_imagenes(a.centro, b.centro)) anotar(lista, "centre images");
     if (!misma_imagen(a.pinta, b.pinta)) anotar(lista, "trump image");
-    if (!mismos_bytes(a.cartas, b.cartas) ||
+    if (!mismos_bytes(a.en_hueco, b.en_hueco) ||
         !std::equal(std::begin(a.en_mano), std::end(a.en_mano), std::begin(b.en_mano)))
-        anotar(lista, "suit arrays");
-    if (!mismos_bytes(a.palos, b.palos)) anotar(lista, "suit-number arrays");
+        anotar(lista, "hands");
     if (!mismos_bytes(a.numeros, b.numeros))
         anotar(lista, "quien_sale/turno_mano/baza_numero/la_salida/la_pinta/"
                       "ultima_nosotros/tute_cantado/label7/Label3/score numbers");

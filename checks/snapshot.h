@@ -16,9 +16,8 @@ struct Foto {
     Imagen tapas[izquierda + 1][por_ranura];
     Imagen centro[por_asiento];
     Imagen pinta;
-    int cartas[por_asiento][por_palo][por_ranura];
+    int en_hueco[por_asiento][por_ranura];
     CartasEnMano en_mano[por_asiento];
-    int palos[por_asiento][por_ranura];
     int numeros[13]; // quien_sale, turno_mano, baza_numero, la_salida, la_pinta,
                      // ultima_nosotros, tute_cantado, label7, Label3, and the numbers
                      // of the four score labels

@@ -15,13 +15,11 @@ namespace quimbel::revision {
 // since the deal.
 std::string revisar_lugares(const Mesa& m, const bool (&jugadas)[por_carta]);
 
-// Each computer seat's suit arrays hold, at each slot, exactly the code of
-// its visible image there; the human's arrays hold exactly the codes of his
-// visible images; every visible face shows the card of its Tag; a card back
-// covers only a card in hand, and every card of a computer seat is covered
-// unless that seat has declared a tute (`destapado`). Each seat's set of
-// cards (en_mano) holds the codes of its suit arrays, each at its slot. The
-// trump suit is the suit of the trump card.
+// The table's own records agree (core/table_check.h); every visible face
+// shows the card of its Tag; a card back covers only a card in hand, and
+// every card of a computer seat is covered unless that seat has declared a
+// tute (`destapado`, as the watcher saw it). The trump suit is the suit of
+// the trump card.
 std::string revisar_manos(const Mesa& m, const bool (&destapado)[por_asiento]);
 
 // The buttons and the human's cards are in one of the states of the turn

@@ -42,12 +42,6 @@ void barajar_Click(Mesa& m) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 
-    for (int asiento = derecha; asiento <= yo; ++asiento) {
-        for (int palo = oros; palo <= bastos; ++palo)
-            for (int i = 1; i <= cartas_por_mano; ++i) m.cartas[asiento][palo][i] = 0;
-        m.en_mano[asiento] = {};
-    }
-
     ocultar_manos(m);
     barajar_cartas(m);
     repartir(m);
@@ -57,12 +51,10 @@ void barajar_Click(Mesa& m) {
 }
 
 void ocultar_manos(Mesa& m) {
-    for (int i = 1; i <= cartas_por_mano; ++i) {
-        for (int asiento = derecha; asiento <= izquierda; ++asiento) {
-            m.manos[asiento][i].visible = false;
-            m.tapas[asiento][i].visible = false;
-        }
-        m.manos[yo][i].visible = false;
+    // The slots keep the last deal's cards, hidden, until new ones are dealt.
+    for (int asiento = derecha; asiento <= yo; ++asiento) {
+        m.en_mano[asiento] = {};
+        m.destapado[asiento] = false;
     }
 }
 
@@ -88,8 +80,9 @@ void repartir(Mesa& m) {
         }
     }
     // The dealer, the seat before the leader, turns up its last card. The card
-    // stays in its hand.
-    const Imagen& ultima = m.manos[asiento_anterior(m.quien_sale)][cartas_por_mano];
+    // stays in its hand: the last card of the deck, dealt into its tenth slot.
+    const Imagen& ultima = m.naipes[m.baraja[num_cartas]];
+    assert(ultima.tag == m.en_hueco[asiento_anterior(m.quien_sale)][cartas_por_mano]);
     m.pinta.dibujo = ultima.dibujo;
     m.pinta.tag = ultima.tag;
     m.la_pinta = palo_de_codigo(m.pinta.tag);
@@ -101,21 +94,9 @@ void repartir(Mesa& m) {
 void dar_carta(Mesa& m, int asiento, int vuelta, int posicion) {
     assert(es_asiento(asiento) && es_ranura(vuelta) && es_codigo(posicion));
     pausa_corta(m);
-    Imagen& imagen = m.manos[asiento][vuelta];
-    imagen.visible = true;
-    const Imagen& naipe = m.naipes[m.baraja[posicion]];
-    imagen.dibujo = naipe.dibujo;
-    imagen.tag = naipe.tag;
-    const int codigo = imagen.tag;
-    const int palo = palo_de_codigo(codigo);
-    m.cartas[asiento][palo][vuelta] = codigo;
+    const int codigo = m.naipes[m.baraja[posicion]].tag;
+    m.en_hueco[asiento][vuelta] = codigo;
     m.en_mano[asiento].poner(codigo, vuelta);
-    m.palos[asiento][vuelta] = palo;
-    if (asiento != yo) {
-        Imagen& dorso = m.tapas[asiento][vuelta];
-        dorso.visible = true;
-        dorso.dibujo = m.tapa1.dibujo;
-    }
 }
 
 } // namespace quimbel

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/grouping.h"
 
+#include <algorithm>
+
 namespace quimbel {
 
 void ordenamelas_Click(Mesa& m) {
@@ -8,26 +10,22 @@ void ordenamelas_Click(Mesa& m) {
     m.ofrece_agrupar = false;
     m.puede_jugar = true;
 
-    int vuelta = 1; // the next image to fill
+    // Suit by suit, each suit's cards in the order of their slots, which is
+    // the order they were dealt: grouped, not sorted by rank.
+    CartasEnMano& mano = m.en_mano[yo];
+    assert(cuantas(mano.cartas) <= cartas_por_mano);
+    int codigos[cartas_por_mano];
+    int n = 0;
     for (int palo = oros; palo <= bastos; ++palo) {
-        // The suit arrays keep the deal order, so a suit's cards come out in
-        // the order they were dealt: grouped, not sorted by rank.
-        for (int i = 1; i <= cartas_por_mano; ++i) {
-            const int codigo = m.cartas[yo][palo][i];
-            if (codigo == 0) continue;
-            // Ten images at most: whatever else the arrays hold has no place.
-            if (vuelta > cartas_por_mano) return;
-            // The game's agrupar_palo: the picture in naipes whose Tag is this code.
-            const Imagen& naipe = m.naipes[naipe_de_codigo(codigo)];
-            Imagen& imagen = m.manos[yo][vuelta];
-            imagen.dibujo = naipe.dibujo;
-            imagen.tag = naipe.tag;
-            m.palos[yo][vuelta] = palo;
-            ++vuelta;
-        }
+        const int desde = n;
+        for (int codigo : cada_carta(mano.cartas & cartas_del_palo(palo))) codigos[n++] = codigo;
+        std::sort(codigos + desde, codigos + n,
+                  [&mano](int a, int b) { return mano.hueco[a] < mano.hueco[b]; });
     }
-    // The suit arrays are left as they were: from now on they are a set of
-    // codes, no longer matching the images slot by slot.
+    for (int vuelta = 1; vuelta <= n; ++vuelta) {
+        m.en_hueco[yo][vuelta] = codigos[vuelta - 1];
+        mano.poner(codigos[vuelta - 1], vuelta);
+    }
 }
 
 } // namespace quimbel

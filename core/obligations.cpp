@@ -92,10 +92,7 @@ Conjunto cartas_permitidas(const Mesa& m) {
 }
 
 Conjunto cartas_aceptadas(const Mesa& m) {
-    Conjunto mano = 0;
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[yo][i].visible) mano |= una_carta(m.manos[yo][i].tag);
-    return mano & cartas_permitidas(m);
+    return m.en_mano[yo].cartas & cartas_permitidas(m);
 }
 
 std::string_view revisar_jugada(const Mesa& m, int codigo) {

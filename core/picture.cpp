@@ -30,7 +30,17 @@ std::string_view nombre_del_lider(const Mesa& m) {
 Cuadro dibujar(const Mesa& m) {
     Cuadro c;
     static_cast<ElementosEscritos&>(c) = m;
-    for (int i = 1; i <= cartas_por_mano; ++i) c.manos[yo][i].enabled = m.juega_yo;
+    for (int asiento = derecha; asiento <= yo; ++asiento)
+        for (int i = 1; i <= cartas_por_mano; ++i) {
+            const int codigo = m.en_hueco[asiento][i];
+            const bool en_mano = m.en_mano_en(asiento, i);
+            // A played card's image keeps its face and Tag, hidden.
+            c.manos[asiento][i] = Imagen{codigo == 0 ? sin_dibujo : naipe_de_codigo(codigo), codigo,
+                                         en_mano, asiento != yo || m.juega_yo};
+            if (asiento != yo)
+                c.tapas[asiento][i] =
+                    Imagen{dibujo_dorso, 0, en_mano && !m.destapado[asiento], true};
+        }
 
     c.barajar = Boton{Rotulo(m.nueva_partida ? texto::nueva_partida : texto::barajar_y_repartir),
                       true, m.puede_barajar};

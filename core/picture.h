@@ -13,6 +13,8 @@
 namespace quimbel {
 
 struct Cuadro : ElementosEscritos {
+    Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
+    Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
     Boton barajar;
     Boton jugando;
     Boton recoger;

@@ -5,9 +5,7 @@
 
 namespace quimbel {
 
-Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {
-    tapa1 = Imagen{dibujo_dorso, 0, false, true};
-}
+Mesa::Mesa(Plataforma& plataforma_, FuenteAzar& azar_) : plataforma(&plataforma_), azar(&azar_) {}
 
 int valor_numerico(std::string_view caption) {
     while (!caption.empty() && caption.front() == ' ') caption.remove_prefix(1);

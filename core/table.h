@@ -76,16 +76,13 @@ struct Cuenta {
 // window's routines did. The picture (core/picture.h) is drawn from these and
 // from the game's own facts; whatever is drawn from facts is no longer here.
 struct ElementosEscritos {
-    static constexpr Naipes naipes{};        // the card store, never shown
-    Imagen tapa1;                            // the card back, never shown
-    Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
-    Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
-    Imagen centro[por_asiento];              // oeste, norte, este, sur: each seat's trick card
-    Imagen pinta;                            // the trump card; its Tag is the trump code
-    bool label2_visible = false;             // "PINTA" over the trump
-    bool shape4_visible = false;             // the trump's frame
-    bool mano_marcador[por_asiento] = {};    // mano1 ... mano4: the first leader of the deal
-    bool anuncios[num_anuncios] = {};        // the announcement pictures
+    static constexpr Naipes naipes{};     // the card store, never shown
+    Imagen centro[por_asiento];           // oeste, norte, este, sur: each seat's trick card
+    Imagen pinta;                         // the trump card; its Tag is the trump code
+    bool label2_visible = false;          // "PINTA" over the trump
+    bool shape4_visible = false;          // the trump's frame
+    bool mano_marcador[por_asiento] = {}; // mano1 ... mano4: the first leader of the deal
+    bool anuncios[num_anuncios] = {};     // the announcement pictures
 
     // The trick table: the hidden labels palo k, valor k, tag k of each seat,
     // held typed (their texts would be nombre_palo, the rank and the code).
@@ -115,17 +112,23 @@ struct Mesa : ElementosEscritos {
 
     // ---- Member variables ----
 
+    // Whether slot `ranura` of the seat holds a card still in hand.
+    bool en_mano_en(int asiento, int ranura) const {
+        const int codigo = en_hueco[asiento][ranura];
+        return codigo != 0 && en_mano[asiento].tiene(codigo);
+    }
+
     int baraja[por_carta] = {}; // the shuffled deck: picture indexes of naipes
-    // The sixteen suit arrays: cartas[seat][suit][slot] is oros_derecha(slot)
-    // for seat 1 and suit 1, and so on. The code of the card dealt into the
-    // slot while it is of that suit and still in hand, else 0. For yo they are
-    // a set of codes once the hand has been grouped.
-    int cartas[por_asiento][por_palo][por_ranura] = {};
-    int palos[por_asiento][por_ranura] = {}; // palos_derecha ... palos_yo: suit of each slot
-    // The same cards as the suit arrays, as the choosers ask about them: the
-    // set of codes each seat's arrays hold, and the slot of each (see
-    // core/card_set.h). Written wherever the arrays are.
+    // The hands. Each slot of a seat's hand holds the card dealt into it (or,
+    // for the human once grouped, the card grouping put there); the slot keeps
+    // its card after it is played, as the window's image keeps its Tag. The
+    // cards still in hand are en_mano: their set, and the slot of each (see
+    // core/card_set.h). A card is in a hand, and shown there, exactly when its
+    // seat's set holds it.
+    int en_hueco[por_asiento][por_ranura] = {};
     CartasEnMano en_mano[por_asiento];
+    // The computer seats whose hand lies face up, after a tute.
+    bool destapado[por_asiento] = {};
 
     int quien_sale = 0;
     int turno_mano = 0;

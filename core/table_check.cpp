@@ -10,28 +10,16 @@ namespace {
 
 const char* revisar_asiento(const Mesa& m, int asiento) {
     const CartasEnMano& mano = m.en_mano[asiento];
-    Conjunto en_arrays = 0;
-    for (int palo = oros; palo <= bastos; ++palo)
-        for (int i = 1; i <= cartas_por_mano; ++i) {
-            const int codigo = m.cartas[asiento][palo][i];
-            if (codigo == 0) continue;
-            if (!es_codigo(codigo) || palo_de_codigo(codigo) != palo)
-                return "a suit array holds a card of another suit";
-            if (mano.hueco[codigo] != i) return "a seat's set of cards has a card at another slot";
-            en_arrays |= una_carta(codigo);
+    for (int codigo = 1; codigo <= num_cartas; ++codigo) {
+        const int hueco = mano.hueco[codigo];
+        if (!mano.tiene(codigo)) {
+            if (hueco != 0) return "a card out of a hand still names a slot";
+            continue;
         }
-    if (en_arrays != mano.cartas) return "a seat's set of cards is not its suit arrays";
-
-    Conjunto visibles = 0;
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[asiento][i].visible) visibles |= una_carta(m.manos[asiento][i].tag);
-    // The human's arrays are a set of codes once his hand is grouped; a
-    // computer seat's hold each card at the slot of its image.
-    if (visibles != mano.cartas) return "a seat's hand images are not its suit arrays";
-    if (asiento != yo)
-        for (int codigo : cada_carta(mano.cartas))
-            if (m.manos[asiento][mano.hueco[codigo]].tag != codigo)
-                return "a computer seat's card is not at the slot of its image";
+        if (!es_ranura(hueco)) return "a card in hand names no slot";
+        if (m.en_hueco[asiento][hueco] != codigo)
+            return "a card in hand is not the card of its slot";
+    }
     return nullptr;
 }
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Whether the table's records of one fact agree with each other, as the
-// table's own consistency check: each seat's cards are held in its suit
-// arrays, in its set of cards and in its hand images, a card put on the
-// table in its centre image and in its row of the trick table. The controls assert it after every
+// table's own consistency check: each card in a hand is the card of the slot
+// its set names, no card is in two places, a card put on the table is in its
+// centre image and in its row of the trick table. The controls assert it after every
 // handler in a Debug build, so a routine that writes one record and not the other is caught at the
 // command that did it.
 #pragma once

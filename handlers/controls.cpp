@@ -24,7 +24,7 @@ bool puede(const Mesa& m, Control c) {
 
 bool puede_carta(const Mesa& m, int ranura) {
     // A played card is hidden; the hand is disabled whenever the human is not to play.
-    return es_ranura(ranura) && m.juega_yo && m.manos[yo][ranura].visible;
+    return es_ranura(ranura) && m.juega_yo && m.en_mano_en(yo, ranura);
 }
 
 bool pulsar(Mesa& m, Control c) {

@@ -8,24 +8,23 @@
 namespace quimbel {
 
 void yo_Click(Mesa& m, int ranura) {
-    assert(es_ranura(ranura) && m.manos[yo][ranura].visible);
+    assert(es_ranura(ranura) && m.en_mano_en(yo, ranura));
 
-    Imagen& carta = m.manos[yo][ranura];
-    const Carta partida = separar_carta(carta.tag);
+    const int codigo = m.en_hueco[yo][ranura];
+    const Carta partida = separar_carta(codigo);
     m.palo[yo] = partida.palo;
     m.valor[yo] = partida.rango;
-    m.tag[yo] = carta.tag;
+    m.tag[yo] = codigo;
 
     // A refused card stays in hand and the hand stays clickable; only row 4 of
     // the trick table keeps it, until the next click writes over it.
-    if (const std::string_view motivo = revisar_jugada(m, carta.tag); !motivo.empty()) {
+    if (const std::string_view motivo = revisar_jugada(m, codigo); !motivo.empty()) {
         m.plataforma->mensaje(motivo);
         return;
     }
 
-    carta.visible = false;
-    m.centro[yo].dibujo = carta.dibujo;
-    quitar_carta_yo(m);
+    m.en_mano[yo].quitar(codigo);
+    m.centro[yo].dibujo = naipe_de_codigo(codigo);
     m.centro[yo].visible = true;
     m.plataforma->carta_puesta(yo, m.tag[yo]);
     m.registro.anotar(yo, m.tag[yo], ranura);
@@ -53,16 +52,6 @@ void yo_Click(Mesa& m, int ranura) {
     }
 
     m.puede_recoger = true;
-}
-
-void quitar_carta_yo(Mesa& m) {
-    const int palo = palo_o_bastos(m.palo[yo]);
-    const int codigo = codigo_de(palo, m.valor[yo]);
-    // The arrays are a set of codes once the hand is grouped: the card is
-    // found by its code, and the human's set says where it lies.
-    if (!m.en_mano[yo].tiene(codigo)) return;
-    m.cartas[yo][palo][m.en_mano[yo].hueco[codigo]] = 0;
-    m.en_mano[yo].quitar(codigo);
 }
 
 } // namespace quimbel

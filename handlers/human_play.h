@@ -9,7 +9,5 @@ namespace quimbel {
 
 // The click on yo(ranura), a card in his hand (see pulsar_carta).
 void yo_Click(Mesa& m, int ranura);
-// Clear the human's card now on the table from his suit arrays.
-void quitar_carta_yo(Mesa& m);
 
 } // namespace quimbel

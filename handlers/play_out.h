@@ -23,10 +23,7 @@ struct Directo {
 
 // Whether any of the human's cards can be clicked: he is to play.
 inline bool le_toca_a_yo(const Mesa& m) {
-    if (!m.juega_yo) return false;
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[yo][i].visible) return true;
-    return false;
+    return m.juega_yo && m.en_mano[yo].cartas != 0;
 }
 
 // The human's policy: the first of his cards in slot order that the rules
@@ -34,8 +31,8 @@ inline bool le_toca_a_yo(const Mesa& m) {
 template <class Actuar> int jugar_primera_aceptada(const Mesa& m, Actuar&& actuar) {
     const Conjunto aceptadas = cartas_aceptadas(m);
     for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[yo][i].visible && contiene(aceptadas, m.manos[yo][i].tag))
-            return actuar(i) && !m.manos[yo][i].visible ? i : 0;
+        if (m.en_mano_en(yo, i) && contiene(aceptadas, m.en_hueco[yo][i]))
+            return actuar(i) && !m.en_mano_en(yo, i) ? i : 0;
     return 0;
 }
 inline int jugar_primera_aceptada(Mesa& m) {

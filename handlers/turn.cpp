@@ -13,9 +13,7 @@ namespace {
 
 // A leader that still shows all ten cards has not played in this deal.
 bool mano_entera(const Mesa& m, int asiento) {
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (!m.manos[asiento][i].visible) return false;
-    return true;
+    return cuantas(m.en_mano[asiento].cartas) == cartas_por_mano;
 }
 
 } // namespace

@@ -44,9 +44,7 @@ void fin_de_partida(Mesa& m, Anuncio banner) {
 
 // The human's played cards are hidden: none left means the last trick.
 bool ultima_baza(const Mesa& m) {
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[yo][i].visible) return false;
-    return true;
+    return m.en_mano[yo].cartas == 0;
 }
 
 } // namespace

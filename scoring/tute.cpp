@@ -21,8 +21,7 @@ void declarar_tute(Mesa& m, int asiento, Anuncio a) {
 
     // The backs come off: the rest of the hand, the four cards of the tute
     // among them, lies face up under them. The human's cards are face up anyway.
-    if (asiento != yo)
-        for (int i = 1; i <= cartas_por_mano; ++i) m.tapas[asiento][i].visible = false;
+    if (asiento != yo) m.destapado[asiento] = true;
 
     m.puede_barajar = true;
 }

@@ -92,8 +92,7 @@ class Jugador {
             huecos[otro] = n + 1;
         }
         for (int i : huecos)
-            if (m.manos[yo][i].visible && pulsar_carta(m, i) && !m.manos[yo][i].visible)
-                return true;
+            if (m.en_mano_en(yo, i) && pulsar_carta(m, i) && !m.en_mano_en(yo, i)) return true;
         return false;
     }
 
@@ -104,7 +103,7 @@ class Jugador {
         tiempos.push_back(segundos_de_proceso() - inicio);
         mundos += static_cast<std::uint64_t>(pista.consejo.mundos);
         coherentes += static_cast<std::uint64_t>(pista.consejo.coherentes);
-        if (pista.hueco != 0 && pulsar_carta(m, pista.hueco) && !m.manos[yo][pista.hueco].visible)
+        if (pista.hueco != 0 && pulsar_carta(m, pista.hueco) && !m.en_mano_en(yo, pista.hueco))
             return true;
         ++pistas_rechazadas;
         return jugar_primera_aceptada(m) != 0;

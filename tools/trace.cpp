@@ -21,7 +21,7 @@ void Traza::reparto(const Mesa& m) {
         numero(asiento);
         for (int i = 1; i <= cartas_por_mano; ++i) {
             texto_ += ' ';
-            numero(m.manos[asiento][i].tag);
+            numero(m.en_hueco[asiento][i]);
         }
         texto_ += '\n';
     }
@@ -34,7 +34,7 @@ void Traza::agrupado(const Mesa& m) {
     palabra("group");
     for (int i = 1; i <= cartas_por_mano; ++i) {
         texto_ += ' ';
-        numero(m.manos[yo][i].tag);
+        numero(m.en_hueco[yo][i]);
     }
     texto_ += '\n';
 }

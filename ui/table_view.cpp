@@ -57,30 +57,30 @@ void VistaMesa::refrescar() {
     const Cuadro c = dibujar(m_);
     for (int asiento = derecha; asiento <= yo; ++asiento) {
         for (int slot = 1; slot <= 10; ++slot) {
-            imagen(e_.manos[asiento][slot], m_.manos[asiento][slot]);
-            if (asiento != yo) imagen(e_.tapas[asiento][slot], m_.tapas[asiento][slot]);
+            imagen(e_.manos[asiento][slot], c.manos[asiento][slot]);
+            if (asiento != yo) imagen(e_.tapas[asiento][slot], c.tapas[asiento][slot]);
         }
-        imagen(e_.centro[asiento], m_.centro[asiento]);
+        imagen(e_.centro[asiento], c.centro[asiento]);
         static const char* const quien[] = {"", "Derecha", "Arriba", "Izquierda", "Yo"};
-        nombrar(e_.centro[asiento], m_.centro[asiento], quien[asiento]);
-        mostrar(e_.mano_marcador[asiento], m_.mano_marcador[asiento]);
+        nombrar(e_.centro[asiento], c.centro[asiento], quien[asiento]);
+        mostrar(e_.mano_marcador[asiento], c.mano_marcador[asiento]);
     }
     // Only the human's hand can be clicked; the computer faces stay nameless
     // under their backs.
     for (int slot = 1; slot <= 10; ++slot) {
         habilitar(e_.manos[yo][slot], c.manos[yo][slot].enabled);
-        nombrar(e_.manos[yo][slot], m_.manos[yo][slot]);
+        nombrar(e_.manos[yo][slot], c.manos[yo][slot]);
     }
 
-    imagen(e_.pinta, m_.pinta);
-    nombrar(e_.pinta, m_.pinta, "Pinta");
-    mostrar(e_.Label2, m_.label2_visible);
-    mostrar(e_.Shape4, m_.shape4_visible);
+    imagen(e_.pinta, c.pinta);
+    nombrar(e_.pinta, c.pinta, "Pinta");
+    mostrar(e_.Label2, c.label2_visible);
+    mostrar(e_.Shape4, c.shape4_visible);
 
     // An announcement is read out as it appears.
     for (int a = 0; a < num_anuncios; ++a) {
-        const bool aparece = m_.anuncios[a] && e_.anuncios[a]->isHidden();
-        mostrar(e_.anuncios[a], m_.anuncios[a]);
+        const bool aparece = c.anuncios[a] && e_.anuncios[a]->isHidden();
+        mostrar(e_.anuncios[a], c.anuncios[a]);
         if (aparece) accesible::anunciar(e_.anuncios[a]);
     }
 

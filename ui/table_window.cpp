@@ -389,7 +389,7 @@ void VentanaMesa::pedir_pista() {
 // or with the turn.
 void VentanaMesa::quitar_pista_gastada() {
     if (hueco_pista_ == 0) return;
-    if (puede_carta(mesa_, hueco_pista_) && mesa_.manos[yo][hueco_pista_].tag == codigo_pista_)
+    if (puede_carta(mesa_, hueco_pista_) && mesa_.en_hueco[yo][hueco_pista_] == codigo_pista_)
         return;
     e_.manos[yo][hueco_pista_]->marcar(false);
     pista_->hide();

@@ -51,12 +51,12 @@ void redistribuir(Mesa& m, consejo::Dado& dado) {
     std::vector<Sitio> ocultos;
     for (int asiento = derecha; asiento <= izquierda; ++asiento)
         for (int i = 1; i <= 10; ++i) {
-            const int codigo = m.manos[asiento][i].tag;
+            const int codigo = m.en_hueco[asiento][i];
             const int palo = palo_de_codigo(codigo);
             const bool de_pareja = (rango_de_codigo(codigo) == rango_caballo ||
                                     rango_de_codigo(codigo) == rango_rey) &&
                                    m.cantado[asiento][palo];
-            if (m.manos[asiento][i].visible && codigo != m.pinta.tag && !de_pareja)
+            if (m.en_mano_en(asiento, i) && codigo != m.pinta.tag && !de_pareja)
                 ocultos.push_back({asiento, i});
         }
     for (int n = 0; n < 40 && ocultos.size() > 1; ++n) {
@@ -64,7 +64,7 @@ void redistribuir(Mesa& m, consejo::Dado& dado) {
             ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
         const Sitio b =
             ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
-        const int ca = m.manos[a.asiento][a.hueco].tag, cb = m.manos[b.asiento][b.hueco].tag;
+        const int ca = m.en_hueco[a.asiento][a.hueco], cb = m.en_hueco[b.asiento][b.hueco];
         if (a.asiento != b.asiento && palo_de_codigo(ca) != palo_de_codigo(cb)) continue;
         colocar_carta(m, a.asiento, a.hueco, cb);
         colocar_carta(m, b.asiento, b.hueco, ca);
@@ -80,7 +80,7 @@ bool acepta(const Mesa& m, int i) {
     Mesa copia = m;
     copia.plataforma = &plataforma;
     copia.azar = &azar;
-    return pulsar_carta(copia, i) && !copia.manos[yo][i].visible;
+    return pulsar_carta(copia, i) && !copia.en_mano_en(yo, i);
 }
 
 } // namespace
@@ -97,11 +97,11 @@ TEST(Pista, SeesOnlyWhatTheHumanSeesAndSuggestsAnAcceptedCard) {
             const Ajustes ajustes{6, 77};
             const Pista pista = pedir_pista(m, ajustes);
             ASSERT_NE(pista.hueco, 0);
-            EXPECT_EQ(pista.nombre, nombre_carta(m.manos[yo][pista.hueco].tag));
+            EXPECT_EQ(pista.nombre, nombre_carta(m.en_hueco[yo][pista.hueco]));
             EXPECT_TRUE(acepta(m, pista.hueco)) << pista.nombre;
             std::vector<int> aceptadas, valoradas;
             for (int i = 1; i <= 10; ++i)
-                if (m.manos[yo][i].visible && acepta(m, i)) aceptadas.push_back(i);
+                if (m.en_mano_en(yo, i) && acepta(m, i)) aceptadas.push_back(i);
             for (const Valoracion& v : pista.consejo.valores) valoradas.push_back(v.hueco);
             EXPECT_EQ(valoradas, aceptadas);
 
@@ -109,7 +109,7 @@ TEST(Pista, SeesOnlyWhatTheHumanSeesAndSuggestsAnAcceptedCard) {
             redistribuir(otra, dado);
             bool cambia = false;
             for (int s = derecha; s <= izquierda; ++s)
-                for (int i = 1; i <= 10; ++i) cambia |= otra.manos[s][i].tag != m.manos[s][i].tag;
+                for (int i = 1; i <= 10; ++i) cambia |= otra.en_hueco[s][i] != m.en_hueco[s][i];
             redistribuidos += cambia;
             const Pista otra_pista = pedir_pista(otra, ajustes);
             EXPECT_EQ(otra_pista.hueco, pista.hueco);
@@ -164,7 +164,7 @@ TEST(Pista, ReplayedWorldsAreTheDealAsItWas) {
         const Conocimiento k = conocimiento_de(m);
         Mundo real;
         for (int s = derecha; s <= izquierda; ++s)
-            for (int i = 1; i <= 10; ++i) real.codigo[s][i] = m.manos[s][i].tag;
+            for (int i = 1; i <= 10; ++i) real.codigo[s][i] = m.en_hueco[s][i];
         PlataformaMundo plataforma;
         AzarFijo fijo;
         Mesa rehecha(plataforma, fijo);

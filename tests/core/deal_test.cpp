@@ -61,7 +61,7 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
         const bool nada[por_carta] = {};
         EXPECT_EQ(revision::revisar_lugares(m, nada), "");
         EXPECT_EQ(revision::revisar_manos(m, {}), "");
-        const Imagen& decima = m.manos[repartidor][10];
+        const Imagen decima = dibujar(m).manos[repartidor][10];
         EXPECT_TRUE(decima.visible) << "the trump stays in the dealer's hand";
         EXPECT_EQ(m.pinta.tag, decima.tag);
         EXPECT_EQ(m.pinta.dibujo, decima.dibujo);

@@ -79,7 +79,7 @@ TEST_F(Recoger, PressesDuringTheBannersOfATuteThatEndsTheMatchDoNothing) {
     EXPECT_EQ(m.tute_cantado, SiNo::si);
     EXPECT_EQ(m.quien_sale, yo);
     EXPECT_EQ(m.baza_numero, 6);
-    for (int i = 1; i <= 10; ++i) EXPECT_FALSE(m.tapas[arriba][i].visible);
+    for (int i = 1; i <= 10; ++i) EXPECT_FALSE(dibujar(m).tapas[arriba][i].visible);
     EXPECT_EQ(m.nosotros.juegos, 0);
     EXPECT_EQ(dibujar(m).barajar.caption, texto::nueva_partida);
     EXPECT_TRUE(m.puede_barajar);

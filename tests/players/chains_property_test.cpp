@@ -21,34 +21,29 @@ using namespace quimbel;
 
 namespace {
 
-bool tiene(const int (&cartas)[por_palo][por_ranura], int palo) {
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (cartas[palo][i] != 0) return true;
-    return false;
+bool tiene(Conjunto cartas, int palo) {
+    return (cartas & cartas_del_palo(palo)) != 0;
 }
 
 bool tiene_alguna(const Mesa& m, int asiento) {
-    for (int p = oros; p <= bastos; ++p)
-        if (tiene(m.cartas[asiento], p)) return true;
-    return false;
+    return m.en_mano[asiento].cartas != 0;
 }
 
 // yo, or a computer seat now and then, plays any card of its hand.
 void jugar_a_mano(Mesa& m, int asiento, std::mt19937& rng) {
     int slots[cartas_por_mano], n = 0;
     for (int i = 1; i <= cartas_por_mano; ++i)
-        if (m.manos[asiento][i].visible) slots[n++] = i;
+        if (m.en_mano_en(asiento, i)) slots[n++] = i;
     const int i = slots[rng() % static_cast<unsigned>(n)];
     retirar_carta(m, asiento, i);
-    prueba::poner_en_mesa(m, asiento, m.manos[asiento][i].tag);
+    prueba::poner_en_mesa(m, asiento, m.en_hueco[asiento][i]);
 }
 
 // What a follow must keep, whatever chain ran: the led suit when held; a trump
 // on an untrumped non-trump lead when void and holding one; and on a trumped
 // trick a trump that does not beat the table, or an As of another suit, only
 // when nothing cheaper is left.
-void comprobar_seguir(const Mesa& m, const int (&antes)[por_palo][por_ranura], int asiento,
-                      int jugada) {
+void comprobar_seguir(const Mesa& m, Conjunto antes, int asiento, int jugada) {
     const int salida = m.la_salida, pinta = m.la_pinta;
     if (tiene(antes, salida)) {
         EXPECT_EQ(palo_de_codigo(jugada), salida) << "did not follow suit";
@@ -67,16 +62,13 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[por_palo][por_ranura], i
         return;
     }
     bool otra_no_as = false, otra_as = false, triunfo_que_gana = false;
-    for (int p = oros; p <= bastos; ++p)
-        for (int i = 1; i <= cartas_por_mano; ++i) {
-            const int c = antes[p][i];
-            if (c == 0) continue;
-            const int r = rango_de_codigo(c);
-            if (p == pinta)
-                triunfo_que_gana |= r > triunfo_mas_alto && r != rango_dos;
-            else
-                (r == rango_as ? otra_as : otra_no_as) = true;
-        }
+    for (int c : cada_carta(antes)) {
+        const int r = rango_de_codigo(c);
+        if (palo_de_codigo(c) == pinta)
+            triunfo_que_gana |= r > triunfo_mas_alto && r != rango_dos;
+        else
+            (r == rango_as ? otra_as : otra_no_as) = true;
+    }
     if (es_triunfo) {
         EXPECT_TRUE(rango_de_codigo(jugada) > triunfo_mas_alto || (!otra_no_as && !otra_as))
             << "trumped without beating the table while holding another card";
@@ -89,24 +81,17 @@ void comprobar_seguir(const Mesa& m, const int (&antes)[por_palo][por_ranura], i
 }
 
 void jugar_cadena(Mesa& m, int asiento, bool lidera) {
-    int antes[por_asiento][por_palo][por_ranura];
-    std::memcpy(antes, m.cartas, sizeof antes);
+    Conjunto antes[por_asiento];
+    for (int s = derecha; s <= yo; ++s) antes[s] = m.en_mano[s].cartas;
     const int ranura = lidera ? salida(m, *m.azar, asiento).ranura : seguir(m, *m.azar, asiento);
     ASSERT_NE(ranura, 0) << "the chain found no card";
     echar_carta(m, asiento, ranura);
 
-    // One card, of this seat, the one shown: nothing else left any array.
+    // One card, of this seat, the one shown: nothing else left any hand.
     const int codigo = m.tag[asiento];
-    int quitadas = 0, quitada = 0;
     for (int s = derecha; s <= yo; ++s)
-        for (int p = oros; p <= bastos; ++p)
-            for (int i = 1; i <= cartas_por_mano; ++i)
-                if (antes[s][p][i] != m.cartas[s][p][i]) {
-                    ++quitadas;
-                    quitada = s == asiento ? antes[s][p][i] : -s;
-                }
-    ASSERT_EQ(quitadas, 1) << nombre_asiento(asiento) << " played " << quitadas << " cards";
-    EXPECT_EQ(quitada, codigo) << "the card taken is not the card shown";
+        ASSERT_EQ(antes[s] & ~m.en_mano[s].cartas, s == asiento ? una_carta(codigo) : 0)
+            << nombre_asiento(asiento) << " played, and " << nombre_asiento(s) << " lost cards";
     EXPECT_TRUE(m.centro[asiento].visible && naipe_codigo(m.centro[asiento].dibujo) == codigo);
     ASSERT_EQ(revision::revisar_manos(m, {}), "");
     if (!lidera) comprobar_seguir(m, antes[asiento], asiento, codigo);

@@ -3,6 +3,7 @@
 // are shown, in which order, and what they add.
 #include <gtest/gtest.h>
 
+#include "core/picture.h"
 #include "scoring/declarations.h"
 #include "support/players_table.h"
 #include "support/scoring_table.h"
@@ -85,9 +86,10 @@ TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
     EXPECT_EQ(m.tute_cantado, SiNo::si);
     EXPECT_FALSE(m.puede_jugar);
     EXPECT_TRUE(m.puede_barajar);
+    const Cuadro c = dibujar(m);
     for (int i = 1; i <= 10; ++i) {
-        EXPECT_FALSE(m.tapas[derecha][i].visible) << i;
-        EXPECT_EQ(m.tapas[izquierda][i].visible, i <= 4) << i;
-        EXPECT_EQ(m.manos[derecha][i].visible, i != 2 && i <= 5) << i;
+        EXPECT_FALSE(c.tapas[derecha][i].visible) << i;
+        EXPECT_EQ(c.tapas[izquierda][i].visible, i <= 4) << i;
+        EXPECT_EQ(c.manos[derecha][i].visible, i != 2 && i <= 5) << i;
     }
 }

@@ -9,8 +9,8 @@
 
 #include "checks/command_checks.h"
 #include "core/deal.h"
-#include "core/obligations.h"
 #include "core/headless_platform.h"
+#include "core/obligations.h"
 #include "core/random_source.h"
 
 namespace quimbel::prueba {
@@ -35,7 +35,7 @@ class MesaRevisada final : public PlataformaSinPantalla {
     bool operator()(int ranura) {
         const Conjunto aceptadas = cartas_aceptadas(m);
         for (int i = 1; i <= cartas_por_mano; ++i)
-            if (puede_carta(m, i) && !contiene(aceptadas, m.manos[yo][i].tag)) clic(i);
+            if (puede_carta(m, i) && !contiene(aceptadas, m.en_hueco[yo][i])) clic(i);
         return clic(ranura);
     }
 

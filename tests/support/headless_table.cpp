@@ -6,13 +6,10 @@
 namespace quimbel::prueba {
 
 void vaciar_manos(Mesa& m) {
-    for (int asiento = 1; asiento <= 4; ++asiento)
-        for (int i = 1; i <= 10; ++i) {
-            retirar_carta(m, asiento, i);
-            m.manos[asiento][i] = Imagen{};
-            if (asiento < 4) m.tapas[asiento][i] = Imagen{};
-            m.palos[asiento][i] = 0;
-        }
+    for (int asiento = 1; asiento <= 4; ++asiento) {
+        m.en_mano[asiento] = {};
+        for (int& codigo : m.en_hueco[asiento]) codigo = 0;
+    }
 }
 
 void dar_mano(Mesa& m, int asiento, const std::vector<int>& codigos) {

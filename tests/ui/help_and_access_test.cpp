@@ -103,7 +103,7 @@ TEST(Accesibilidad, LaMesaSeLeeEnEspanolSinLoQueNoDiceNada) {
     for (int i = 1; i <= 10; ++i) {
         QAccessibleInterface* carta = lector(t.e().manos[yo][i]);
         EXPECT_EQ(carta->role(), QAccessible::Button);
-        EXPECT_EQ(nombre(t.e().manos[yo][i]), nombre_carta(t.m().manos[yo][i].tag));
+        EXPECT_EQ(nombre(t.e().manos[yo][i]), nombre_carta(t.m().en_hueco[yo][i]));
         EXPECT_FALSE(carta->state().disabled);
         EXPECT_EQ(carta->actionInterface()->actionNames(),
                   QStringList{QAccessibleActionInterface::pressAction()});

@@ -85,13 +85,16 @@ bool rechazar_otro_palo(MesaEnPantalla& t, CierraMensajes& mensajes) {
     int del_palo = 0, de_otro = 0;
     for (int i = 1; i <= 10; ++i)
         if (t.se_ve(t.e().manos[yo][i]))
-            (palo_de_codigo(t.m().manos[yo][i].tag) == salida ? del_palo : de_otro) = i;
+            (palo_de_codigo(t.m().en_hueco[yo][i]) == salida ? del_palo : de_otro) = i;
     if (t.m().quien_sale == yo || !del_palo || !de_otro) return false;
 
-    // The hand as the game holds it: its suit arrays and its images.
-    auto mano = [&m = t.m()] {
-        std::vector<int> v(&m.cartas[yo][0][0], &m.cartas[yo][0][0] + 5 * 11);
-        for (const Imagen& i : m.manos[yo]) v.insert(v.end(), {i.tag, i.visible, i.enabled});
+    // The hand as the game holds it, and as the picture shows it.
+    auto mano = [&t] {
+        const Mesa& m = t.m();
+        std::vector<int> v(std::begin(m.en_hueco[yo]), std::end(m.en_hueco[yo]));
+        for (int codigo : cada_carta(m.en_mano[yo].cartas)) v.push_back(codigo);
+        for (const Imagen& i : dibujar(m).manos[yo])
+            v.insert(v.end(), {i.tag, i.visible, i.enabled});
         return v;
     };
     const std::vector<int> antes = mano();
