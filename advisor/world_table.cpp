@@ -118,11 +118,8 @@ void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
         if (n % 4 == 0) ++m.salidas[palo_de_codigo(j.codigo)];
         if (n % 4 == 0 && n <= en_curso) m.la_salida = palo_de_codigo(j.codigo);
         if (n < en_curso) continue;
-        m.palo[j.asiento] = palo_de_codigo(j.codigo);
-        m.valor[j.asiento] = rango_de_codigo(j.codigo);
-        m.tag[j.asiento] = j.codigo;
-        m.centro[j.asiento].dibujo = naipe_de_codigo(j.codigo);
-        m.centro[j.asiento].visible = true;
+        m.en_baza[j.asiento] = j.codigo;
+        m.en_mesa[j.asiento] = true;
     }
     m.juega_yo = true;
     for (int asiento = derecha; asiento <= yo; ++asiento)

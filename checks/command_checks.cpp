@@ -21,7 +21,7 @@ bool es_mensaje_del_juego(std::string_view texto) {
 
 int cartas_en_mesa(const Mesa& m) {
     int n = 0;
-    for (int s = derecha; s <= yo; ++s) n += m.centro[s].visible;
+    for (int s = derecha; s <= yo; ++s) n += m.en_mesa[s];
     return n;
 }
 

@@ -48,9 +48,9 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     std::memcpy(f.cantado, m.cantado, sizeof f.cantado);
     std::memcpy(f.salidas, m.salidas, sizeof f.salidas);
     for (int k = derecha; k <= (sin_fila4 ? izquierda : yo); ++k) {
-        f.fila[k][0] = m.palo[k];
-        f.fila[k][1] = m.valor[k];
-        f.fila[k][2] = m.tag[k];
+        f.fila[k][0] = c.palo[k];
+        f.fila[k][1] = c.valor[k];
+        f.fila[k][2] = c.tag[k];
     }
     bool* marca = std::copy(std::begin(m.mano_marcador), std::end(m.mano_marcador), f.marcas);
     marca = std::copy(std::begin(m.anuncios), std::end(m.anuncios), marca);

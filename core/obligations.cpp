@@ -25,13 +25,13 @@ bool tiene_mas_alta(const Mesa& m, int palo, int rango) {
 int mas_alta_en_mesa(const Mesa& m, int lider, int palo) {
     int alta = 0;
     for (int k = lider; k <= izquierda; ++k)
-        if (m.palo[k] == palo && m.valor[k] > alta) alta = m.valor[k];
+        if (m.palo_en(k) == palo && m.valor_en(k) > alta) alta = m.valor_en(k);
     return alta;
 }
 
 bool en_mesa(const Mesa& m, int lider, int palo) {
     for (int k = lider; k <= izquierda; ++k)
-        if (m.palo[k] == palo) return true;
+        if (m.palo_en(k) == palo) return true;
     return false;
 }
 
@@ -88,7 +88,7 @@ Conjunto cartas_permitidas(const Mesa& m) {
     const int lider = m.quien_sale;
     if (!es_maquina(lider)) return todas;
     assert(es_palo(m.la_pinta));
-    return permitidas(m, palo_o_bastos(m.palo[lider]), lider);
+    return permitidas(m, palo_o_bastos(m.palo_en(lider)), lider);
 }
 
 Conjunto cartas_aceptadas(const Mesa& m) {
@@ -100,7 +100,7 @@ std::string_view revisar_jugada(const Mesa& m, int codigo) {
     // A card that leads is never refused.
     if (!es_maquina(lider)) return permitida;
     assert(es_palo(m.la_pinta));
-    return revisar(m, separar_carta(codigo), palo_o_bastos(m.palo[lider]), lider);
+    return revisar(m, separar_carta(codigo), palo_o_bastos(m.palo_en(lider)), lider);
 }
 
 } // namespace quimbel

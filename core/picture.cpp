@@ -42,6 +42,17 @@ Cuadro dibujar(const Mesa& m) {
                     Imagen{dibujo_dorso, 0, en_mano && !m.destapado[asiento], true};
         }
 
+    for (int asiento = derecha; asiento <= yo; ++asiento) {
+        const int codigo = m.en_baza[asiento];
+        c.centro[asiento] = Imagen{m.en_mesa[asiento] ? naipe_de_codigo(codigo) : sin_dibujo, 0,
+                                   m.en_mesa[asiento], true};
+        c.palo[asiento] = m.palo_en(asiento);
+        c.valor[asiento] = m.valor_en(asiento);
+        c.tag[asiento] = codigo;
+    }
+    c.la_salida = m.la_salida;
+    c.la_pinta = m.la_pinta;
+
     c.barajar = Boton{Rotulo(m.nueva_partida ? texto::nueva_partida : texto::barajar_y_repartir),
                       true, m.puede_barajar};
     c.jugando = Boton{Rotulo(nombre_del_lider(m)), true, m.puede_jugar};

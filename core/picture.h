@@ -13,6 +13,14 @@
 namespace quimbel {
 
 struct Cuadro : ElementosEscritos {
+    Imagen centro[por_asiento]; // oeste, norte, este, sur: each seat's trick card
+    // The trick table: the hidden labels palo k, valor k, tag k of each seat,
+    // held typed (their texts would be nombre_palo, the rank and the code).
+    int palo[por_asiento] = {};  // suit of the card seat k put down, 0 for " "
+    int valor[por_asiento] = {}; // its rank order, 0 for "0"
+    int tag[por_asiento] = {};   // its code, 0 for " "
+    int la_salida = 0;
+    int la_pinta = 0;
     Imagen manos[por_asiento][por_ranura];   // derecha(i), arriba(i), izquierda(i), yo(i)
     Imagen tapas[izquierda + 1][por_ranura]; // tapa_de(i), tapa_ar(i), tapa_iz(i)
     Boton barajar;

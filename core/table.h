@@ -77,20 +77,12 @@ struct Cuenta {
 // from the game's own facts; whatever is drawn from facts is no longer here.
 struct ElementosEscritos {
     static constexpr Naipes naipes{};     // the card store, never shown
-    Imagen centro[por_asiento];           // oeste, norte, este, sur: each seat's trick card
     Imagen pinta;                         // the trump card; its Tag is the trump code
     bool label2_visible = false;          // "PINTA" over the trump
     bool shape4_visible = false;          // the trump's frame
     bool mano_marcador[por_asiento] = {}; // mano1 ... mano4: the first leader of the deal
     bool anuncios[num_anuncios] = {};     // the announcement pictures
 
-    // The trick table: the hidden labels palo k, valor k, tag k of each seat,
-    // held typed (their texts would be nombre_palo, the rank and the code).
-    int palo[por_asiento] = {};       // suit of the card seat k put down, 0 for " "
-    int valor[por_asiento] = {};      // its rank order, 0 for "0"
-    int tag[por_asiento] = {};        // its code, 0 for " "
-    int la_salida = 0;                // the suit led in this trick, 0 before any lead
-    int la_pinta = 0;                 // the trump suit
     Etiqueta Label4{Rotulo(), false}; // the last trick's team, or the branch a computer leader took
     // Two hidden labels that hold numbers, held typed (their texts would be
     // the decimal numbers): the winner of the last trick collected, and the
@@ -111,6 +103,22 @@ struct Mesa : ElementosEscritos {
     FuenteAzar* azar;
 
     // ---- Member variables ----
+
+    // The trick: the card each seat has put down in it, 0 while it has not
+    // (the human's entry also holds a card he clicked and was refused, until
+    // his next click), and whether it shows on the table; the suit led and
+    // the trump suit. Collecting hides the cards and leaves the entries until
+    // the next trick starts.
+    int en_baza[por_asiento] = {};
+    bool en_mesa[por_asiento] = {};
+    int la_salida = 0; // 0 before any lead
+    int la_pinta = 0;
+    int palo_en(int asiento) const {
+        return en_baza[asiento] == 0 ? 0 : palo_de_codigo(en_baza[asiento]);
+    }
+    int valor_en(int asiento) const {
+        return en_baza[asiento] == 0 ? 0 : rango_de_codigo(en_baza[asiento]);
+    }
 
     // Whether slot `ranura` of the seat holds a card still in hand.
     bool en_mano_en(int asiento, int ranura) const {

@@ -36,12 +36,9 @@ const char* desacuerdo_en_mesa(const Mesa& m) {
         if (contiene(vistas, m.registro.jugadas[k].codigo))
             return "a card put down in this deal is still in a hand";
     for (int asiento = derecha; asiento <= yo; ++asiento) {
-        const Imagen& centro = m.centro[asiento];
-        if (!centro.visible) continue;
-        const int codigo = naipe_codigo(centro.dibujo);
-        if (m.tag[asiento] != codigo || m.palo[asiento] != palo_de_codigo(codigo) ||
-            m.valor[asiento] != rango_de_codigo(codigo))
-            return "a card on the table is not its row of the trick table";
+        if (!m.en_mesa[asiento]) continue;
+        if (!es_codigo(m.en_baza[asiento])) return "a seat shows a card on the table with none";
+        if (contiene(vistas, m.en_baza[asiento])) return "a card on the table is also in a hand";
     }
     return nullptr;
 }

@@ -9,7 +9,7 @@ namespace {
 Ganador mejor_de(const Mesa& m, int palo) {
     int mejor = 0;
     for (int k = derecha; k <= yo; ++k)
-        if (m.palo[k] == palo && palo != 0 && (mejor == 0 || m.valor[k] > m.valor[mejor]))
+        if (m.palo_en(k) == palo && palo != 0 && (mejor == 0 || m.valor_en(k) > m.valor_en(mejor)))
             mejor = k;
     if (mejor == 0) return {};
     return {mejor, equipo_de(mejor)};
@@ -26,7 +26,7 @@ Ganador baza_a(const Mesa& m, int palo) {
     // The suit led is looked at once: with the leader's card missing and no
     // card of `palo` down there is no winner to find.
     const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;
-    return mejor_de(m, palo_o_bastos(m.palo[lider]));
+    return mejor_de(m, palo_o_bastos(m.palo_en(lider)));
 }
 
 } // namespace quimbel

@@ -13,7 +13,7 @@ void recoger_Click(Mesa& m) {
     // During the tenth collection this reads 11, which the scoring takes as
     // the end of the deal.
     ++m.baza_numero;
-    for (int asiento = derecha; asiento <= yo; ++asiento) m.centro[asiento].visible = false;
+    for (int asiento = derecha; asiento <= yo; ++asiento) m.en_mesa[asiento] = false;
     // Disabled before the scoring's pauses: nothing may collect twice.
     m.puede_recoger = false;
 

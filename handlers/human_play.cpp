@@ -11,10 +11,7 @@ void yo_Click(Mesa& m, int ranura) {
     assert(es_ranura(ranura) && m.en_mano_en(yo, ranura));
 
     const int codigo = m.en_hueco[yo][ranura];
-    const Carta partida = separar_carta(codigo);
-    m.palo[yo] = partida.palo;
-    m.valor[yo] = partida.rango;
-    m.tag[yo] = codigo;
+    m.en_baza[yo] = codigo;
 
     // A refused card stays in hand and the hand stays clickable; only row 4 of
     // the trick table keeps it, until the next click writes over it.
@@ -24,10 +21,9 @@ void yo_Click(Mesa& m, int ranura) {
     }
 
     m.en_mano[yo].quitar(codigo);
-    m.centro[yo].dibujo = naipe_de_codigo(codigo);
-    m.centro[yo].visible = true;
-    m.plataforma->carta_puesta(yo, m.tag[yo]);
-    m.registro.anotar(yo, m.tag[yo], ranura);
+    m.en_mesa[yo] = true;
+    m.plataforma->carta_puesta(yo, codigo);
+    m.registro.anotar(yo, codigo, ranura);
 
     m.Label3 = m.quien_sale;
 
@@ -43,7 +39,7 @@ void yo_Click(Mesa& m, int ranura) {
         seguir_y_echar(m, arriba);
         break;
     default: // the human led
-        m.la_salida = m.palo[yo];
+        m.la_salida = m.palo_en(yo);
         contar_salida(m);
         seguir_y_echar(m, derecha);
         seguir_y_echar(m, arriba);

@@ -25,15 +25,9 @@ void jugando_Click(Mesa& m) {
     m.ofrece_agrupar = false;
     m.puede_jugar = false;
 
-    m.centro[arriba].visible = false;
-    m.centro[yo].visible = false;
-    m.centro[izquierda].visible = false;
-    m.centro[derecha].visible = false;
-
     for (int k = derecha; k <= yo; ++k) {
-        m.palo[k] = 0;  // " "
-        m.valor[k] = 0; // "0"
-        m.tag[k] = 0;   // " "
+        m.en_mesa[k] = false;
+        m.en_baza[k] = 0; // the trick table's " ", "0", " "
     }
 
     const int lider = m.quien_sale;
@@ -47,7 +41,7 @@ void jugando_Click(Mesa& m) {
             ranura = s.ranura;
         }
         if (ranura != 0) echar_carta(m, lider, ranura);
-        m.la_salida = m.palo[lider];
+        m.la_salida = m.palo_en(lider);
         contar_salida(m);
 
         // The seats between the leader and the human.

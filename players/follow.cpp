@@ -10,7 +10,7 @@ namespace quimbel {
 namespace {
 
 bool es_triunfo_en_mesa(const Mesa& m, int k) {
-    return m.palo[k] != 0 && m.palo[k] == m.la_pinta;
+    return m.palo_en(k) != 0 && m.palo_en(k) == m.la_pinta;
 }
 
 // Whether one of the seat's opponents has put down a card that the table
@@ -20,7 +20,7 @@ bool as_contrario_en_mesa(const Mesa& m, int palo, int asiento) {
     const int codigo_as = codigo_de(palo, rango_as);
     for (int k = derecha; k <= yo; ++k) {
         if (!es_contrario(asiento, k)) continue;
-        if (palo == oros ? m.valor[k] == rango_as : m.tag[k] == codigo_as) return true;
+        if (palo == oros ? m.valor_en(k) == rango_as : m.en_baza[k] == codigo_as) return true;
     }
     return false;
 }
@@ -42,7 +42,7 @@ Conjunto si_gana(const Mesa& m, int palo, int asiento, int desde, int hasta) {
     if (candidatas == 0) return 0;
     int mas_alto = 0;
     for (int k = derecha; k <= yo; ++k)
-        if (k != asiento && m.valor[k] > mas_alto) mas_alto = m.valor[k];
+        if (k != asiento && m.valor_en(k) > mas_alto) mas_alto = m.valor_en(k);
     return candidatas & cartas_por_encima(palo, mas_alto);
 }
 

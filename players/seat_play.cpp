@@ -10,13 +10,9 @@ void echar_carta(Mesa& m, int asiento, int ranura) {
     pausa_corta(m);
     const int codigo = m.en_hueco[asiento][ranura];
     m.en_mano[asiento].quitar(codigo);
-    m.centro[asiento].dibujo = naipe_de_codigo(codigo);
-    m.centro[asiento].visible = true;
+    m.en_baza[asiento] = codigo;
+    m.en_mesa[asiento] = true;
     m.registro.anotar(asiento, codigo, ranura);
-
-    m.tag[asiento] = codigo;
-    m.valor[asiento] = rango_de_codigo(codigo);
-    m.palo[asiento] = palo_de_codigo(codigo);
     // The card is on the table: the notice comes last, when all of it is written.
     m.plataforma->carta_puesta(asiento, codigo);
 }

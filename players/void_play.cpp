@@ -37,8 +37,8 @@ int fallar(const Mesa& m, FuenteAzar& azar, int triunfo, int asiento) {
     // (pinta_derecha ... hold each one's, 0 for a card that is no trump).
     int triunfo_mas_alto = 0;
     for (int k = derecha; k <= yo; ++k)
-        if (k != asiento && m.palo[k] == triunfo && m.valor[k] > triunfo_mas_alto)
-            triunfo_mas_alto = m.valor[k];
+        if (k != asiento && m.palo_en(k) == triunfo && m.valor_en(k) > triunfo_mas_alto)
+            triunfo_mas_alto = m.valor_en(k);
 
     // The cheapest kind of trump that beats the table, even over the
     // partner's trump. The Dos never beats a trump. Then the As.

@@ -18,9 +18,10 @@ namespace {
 
 int ganador_esperado(const Mesa& m) {
     int mejor = 0;
-    for (int palo : {palo_de_codigo(m.pinta.tag), m.palo[m.quien_sale]}) {
+    for (int palo : {palo_de_codigo(m.pinta.tag), m.palo_en(m.quien_sale)}) {
         for (int k = 1; k <= 4; ++k)
-            if (m.palo[k] == palo && (mejor == 0 || m.valor[k] > m.valor[mejor])) mejor = k;
+            if (m.palo_en(k) == palo && (mejor == 0 || m.valor_en(k) > m.valor_en(mejor)))
+                mejor = k;
         if (mejor) return mejor;
     }
     return mejor;

@@ -48,8 +48,8 @@ TEST_F(Recoger, TheWinnerIsNamedAndLeadsTheNextTrick) {
         EXPECT_EQ(m.baza_numero, 6);
         // The pictures go, but the trick table keeps the trick until the next lead.
         for (int k = 1; k <= 4; ++k) {
-            EXPECT_FALSE(m.centro[k].visible);
-            EXPECT_NE(m.tag[k], 0);
+            EXPECT_FALSE(m.en_mesa[k]);
+            EXPECT_NE(m.en_baza[k], 0);
         }
         EXPECT_TRUE(m.puede_jugar && !m.puede_recoger && !m.puede_barajar);
     }

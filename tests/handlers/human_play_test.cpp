@@ -68,7 +68,7 @@ std::string probar(const Caso& c, int codigo) {
     const revision::Foto antes = revision::fotografiar(m, true);
     const auto ranura = std::ranges::find(c.mano, codigo) - c.mano.begin() + 1;
     EXPECT_TRUE(pulsar_carta(m, static_cast<int>(ranura))) << "the human holds no " << codigo;
-    EXPECT_EQ(m.tag[yo], codigo) << "row 4 holds the card clicked";
+    EXPECT_EQ(m.en_baza[yo], codigo) << "row 4 holds the card clicked";
     const auto& mensajes = plataforma.mensajes;
     if (mensajes.empty()) return acepta;
     EXPECT_EQ(mensajes.size(), 1u) << "one message per click";

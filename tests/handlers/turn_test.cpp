@@ -24,11 +24,11 @@ TEST(LaMano, EachLeaderPlaysTheSeatsBeforeTheHumanThenHisCardTheRest) {
         const int pausas = t.pausas_cortas;
         ASSERT_TRUE(t(Control::jugando));
         EXPECT_EQ(t.pausas_cortas - pausas, yo - lider) << "a pause before each card";
-        EXPECT_EQ(t.m.la_salida, lider == yo ? 0 : t.m.palo[lider]);
+        EXPECT_EQ(t.m.la_salida, lider == yo ? 0 : t.m.palo_en(lider));
 
         const int ranura = jugar_primera_aceptada(t.m, t);
         ASSERT_NE(ranura, 0);
-        EXPECT_EQ(t.m.la_salida, t.m.palo[lider]);
+        EXPECT_EQ(t.m.la_salida, t.m.palo_en(lider));
         EXPECT_EQ(t.m.Label3, lider);
     }
 }
@@ -72,7 +72,7 @@ TEST(LaMano, TheFirstTrickOpensWithAnAsLaterTricksWithTheLeadChoice) {
         m.quien_sale = derecha;
         m.puede_jugar = true;
         ASSERT_TRUE(pulsar(m, Control::jugando));
-        EXPECT_EQ(m.tag[derecha], primera ? as_de(copas) : dos(oros));
+        EXPECT_EQ(m.en_baza[derecha], primera ? as_de(copas) : dos(oros));
         if (!primera) {
             EXPECT_EQ(m.Label4.caption, texto::salir_x_mala);
         }

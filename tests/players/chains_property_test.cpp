@@ -51,8 +51,8 @@ void comprobar_seguir(const Mesa& m, Conjunto antes, int asiento, int jugada) {
     }
     int triunfo_mas_alto = 0;
     for (int k = 1; k <= 4; ++k)
-        if (k != asiento && m.palo[k] == pinta)
-            triunfo_mas_alto = std::max(triunfo_mas_alto, m.valor[k]);
+        if (k != asiento && m.palo_en(k) == pinta)
+            triunfo_mas_alto = std::max(triunfo_mas_alto, m.valor_en(k));
     const bool es_triunfo = palo_de_codigo(jugada) == pinta;
     if (salida == pinta) return;
     if (triunfo_mas_alto == 0) {
@@ -88,11 +88,11 @@ void jugar_cadena(Mesa& m, int asiento, bool lidera) {
     echar_carta(m, asiento, ranura);
 
     // One card, of this seat, the one shown: nothing else left any hand.
-    const int codigo = m.tag[asiento];
+    const int codigo = m.en_baza[asiento];
     for (int s = derecha; s <= yo; ++s)
         ASSERT_EQ(antes[s] & ~m.en_mano[s].cartas, s == asiento ? una_carta(codigo) : 0)
             << nombre_asiento(asiento) << " played, and " << nombre_asiento(s) << " lost cards";
-    EXPECT_TRUE(m.centro[asiento].visible && naipe_codigo(m.centro[asiento].dibujo) == codigo);
+    EXPECT_TRUE(m.en_mesa[asiento]);
     ASSERT_EQ(revision::revisar_manos(m, {}), "");
     if (!lidera) comprobar_seguir(m, antes[asiento], asiento, codigo);
 }
@@ -133,7 +133,7 @@ TEST(CadenasAlAzar, EveryChainPutsDownExactlyOneCardOfItsSeat) {
                     jugar_cadena(m, asiento, j == 0);
                     ++cadenas;
                 }
-                if (j == 0) m.la_salida = m.palo[lider];
+                if (j == 0) m.la_salida = m.palo_en(lider);
                 if (HasFatalFailure()) return;
             }
             if (m.la_salida) ++m.salidas[m.la_salida];

@@ -16,14 +16,14 @@ using Elegir = MesaDeJugadores;
 TEST_F(Elegir, EcharCartaShowsTheCardOnTheTableOnlyAfterThePause) {
     mano(derecha, {cuatro(oros), caballo(copas), as_de(espadas)});
     bool visible_en_la_pausa = true;
-    plataforma.durante_pausa_corta = [&] { visible_en_la_pausa = m.centro[derecha].visible; };
+    plataforma.durante_pausa_corta = [&] { visible_en_la_pausa = m.en_mesa[derecha]; };
     echar_carta(m, derecha, 2);
     EXPECT_FALSE(visible_en_la_pausa);
     // The trick table holds copas, the Caballo's rank and its code; the
     // notice names the card.
-    EXPECT_EQ(m.palo[derecha], copas);
-    EXPECT_EQ(m.valor[derecha], rango_caballo);
-    EXPECT_EQ(m.tag[derecha], caballo(copas));
+    EXPECT_EQ(m.palo_en(derecha), copas);
+    EXPECT_EQ(m.valor_en(derecha), rango_caballo);
+    EXPECT_EQ(m.en_baza[derecha], caballo(copas));
     ASSERT_EQ(plataforma.puestas.size(), 1u);
     EXPECT_EQ(plataforma.puestas[0].codigo, caballo(copas));
 }

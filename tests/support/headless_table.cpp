@@ -19,18 +19,14 @@ void dar_mano(Mesa& m, int asiento, const std::vector<int>& codigos) {
 }
 
 void poner_en_mesa(Mesa& m, int asiento, int codigo) {
-    m.palo[asiento] = palo_de_codigo(codigo);
-    m.valor[asiento] = rango_de_codigo(codigo);
-    m.tag[asiento] = codigo;
-    m.centro[asiento] = Imagen{naipe_de_codigo(codigo), codigo, true, true};
+    m.en_baza[asiento] = codigo;
+    m.en_mesa[asiento] = true;
 }
 
 void limpiar_mesa(Mesa& m) {
     for (int k = 1; k <= 4; ++k) {
-        m.palo[k] = 0;
-        m.valor[k] = 0;
-        m.tag[k] = 0;
-        m.centro[k].visible = false;
+        m.en_baza[k] = 0;
+        m.en_mesa[k] = false;
     }
 }
 

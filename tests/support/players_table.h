@@ -112,11 +112,11 @@ struct MesaDeJugadores : ::testing::Test {
     // Take `asiento`'s card back off the table (not into its hand), so that
     // the seat can be asked again in the same trick.
     void retirar(int asiento) {
-        m.palo[asiento] = m.valor[asiento] = m.tag[asiento] = 0;
-        m.centro[asiento].visible = false;
+        m.en_baza[asiento] = 0;
+        m.en_mesa[asiento] = false;
     }
     // The card `asiento` put down, 0 while it has not played.
-    int jugada(int asiento) const { return m.tag[asiento]; }
+    int jugada(int asiento) const { return m.en_baza[asiento]; }
     // The seat puts down the card its chain chose (none for slot 0): the card.
     int echa_ranura(int asiento, int ranura) {
         if (ranura == 0) return 0;

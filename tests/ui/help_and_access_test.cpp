@@ -112,8 +112,7 @@ TEST(Accesibilidad, LaMesaSeLeeEnEspanolSinLoQueNoDiceNada) {
     for (int asiento = derecha; asiento <= izquierda; ++asiento) {
         EXPECT_EQ(lector(t.e().centro[asiento])->role(), QAccessible::Graphic);
         EXPECT_EQ(nombre(t.e().centro[asiento]),
-                  std::string(quien[asiento]) + ": " +
-                      nombre_carta(naipe_codigo(t.m().centro[asiento].dibujo)));
+                  std::string(quien[asiento]) + ": " + nombre_carta(t.m().en_baza[asiento]));
     }
     EXPECT_EQ(nombre(t.e().pinta), "Pinta: " + nombre_carta(t.m().pinta.tag));
     EXPECT_EQ(nombre(t.e().tanteo_nosotros), "Tanteo, nosotros: 0");
