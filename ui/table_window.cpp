@@ -3,9 +3,9 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
 
 #include "advisor/advisor.h"
@@ -14,6 +14,7 @@
 #include "handlers/turn.h"
 #include "ui/accessibility.h"
 #include "ui/help_dialog.h"
+#include "ui/help_place.h"
 #include "ui/help_texts.h"
 #include "ui/layout.h"
 #include "ui/pictures/pictures.h"
@@ -77,7 +78,8 @@ QString indexado(const char* nombre, int i) {
 VentanaMesa::VentanaMesa(OpcionesMesa opciones, QWidget* padre)
     : QWidget(padre), azar_propio_(opciones.azar ? nullptr : std::make_unique<AzarReloj>()),
       plataforma_(opciones.pausas),
-      mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_), vista_(mesa_, e_) {
+      mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_), vista_(mesa_, e_),
+      foco_(*this, e_, mesa_, plataforma_) {
     accesible::instalar();
     setObjectName(QStringLiteral("mesa"));
     setWindowTitle(q(texto::titulo));
@@ -312,7 +314,10 @@ void VentanaMesa::construir_botones() {
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(false);
         b->setStyleSheet(estilo::hoja_de_estilo(colores));
-        b->setToolTip(ayuda::consejo(c));
+        // As rich text a tooltip wraps at a readable width, where plain text
+        // runs on in one long line. A screen reader reads the plain words.
+        b->setToolTip(QStringLiteral("<p>%1</p>").arg(ayuda::consejo(c).toHtmlEscaped()));
+        b->setAccessibleDescription(ayuda::consejo(c));
         return b;
     };
     // The order of creation is the Tab order: the buttons of the bar from left to right.
@@ -324,8 +329,6 @@ void VentanaMesa::construir_botones() {
     e_.ordenamelas = hacer("ordenamelas", d::ordenamelas, estilo::boton_teja, ms_sans_serif(8.25),
                            Control::ordenamelas);
     e_.ordenamelas->hide();
-    // Whether SALIR has the focus because the player put it there.
-    e_.Command2->installEventFilter(this);
 }
 
 void VentanaMesa::enlazar() {
@@ -346,6 +349,8 @@ void VentanaMesa::enlazar() {
                         e_.manos[yo][9], e_.manos[yo][10], e_.ordenamelas,  e_.barajar,
                         e_.jugando,      e_.recoger,       e_.Command2};
     for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+    // The arrow keys, and where the focus waits.
+    foco_.vigilar();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &VentanaMesa::mostrar_ayuda);
@@ -354,8 +359,24 @@ void VentanaMesa::enlazar() {
     connect(p, &QShortcut::activated, this, &VentanaMesa::pedir_pista);
 }
 
+// The help opens where the game stays in view (ui/help_place.h); once open,
+// it stays where the player leaves it.
 void VentanaMesa::mostrar_ayuda() {
     if (!ayuda_) ayuda_ = new DialogoAyuda(this);
+    if (!ayuda_->isVisible()) {
+        QRect mano, baza;
+        for (int slot = 1; slot <= cartas_por_mano; ++slot)
+            mano |= d::en_pixeles(d::mano(yo, slot));
+        for (int asiento = derecha; asiento <= yo; ++asiento)
+            baza |= d::en_pixeles(d::centro[asiento]);
+        // The help's frame, as the window manager frames the table.
+        const QSize marco = frameGeometry().size() - size();
+        const QRect lugar = lugar_ayuda(
+            screen()->availableGeometry(), frameGeometry(), mano.translated(mapToGlobal(QPoint())),
+            baza.translated(mapToGlobal(QPoint())), DialogoAyuda::tamano() + marco);
+        ayuda_->resize(lugar.size() - marco);
+        ayuda_->move(lugar.topLeft());
+    }
     ayuda_->show();
     ayuda_->raise();
     ayuda_->activateWindow();
@@ -409,57 +430,12 @@ void VentanaMesa::pulsar_yo(int indice) {
 void VentanaMesa::refrescar() {
     // Once the program is ending nothing more is shown.
     if (plataforma_.terminado()) return;
+    // Where the focus was before the view changed: Qt hands the focus of a
+    // card or button that hides or locks on down the Tab order, as if by Tab.
     QWidget* foco = focusWidget();
     quitar_pista_gastada();
     vista_.refrescar();
-    if (foco == nullptr || foco == this || !foco->isVisibleTo(this) || !foco->isEnabled() ||
-        (foco == e_.Command2 && !salir_elegido_))
-        seguir_con_el_teclado();
-}
-
-// The focus waits on the control that acts next, so that Space after Space
-// plays the game, however the last step was taken (a click, a key, the close
-// of a message box). When the control with the focus can no longer act, Qt
-// hands the focus on by itself, often to SALIR; and a window that is
-// activated with nothing focused gives it to the first control that can
-// take it, which during a pause is SALIR. SALIR keeps the focus only when the
-// player put it there: a stray Space must not end the game. While only SALIR
-// can act the window itself holds the focus, and keys do nothing.
-void VentanaMesa::seguir_con_el_teclado() {
-    auto activo = [this](QWidget* w) { return w->isVisibleTo(this) && w->isEnabled(); };
-    for (QWidget* w : {static_cast<QWidget*>(e_.ordenamelas), static_cast<QWidget*>(e_.jugando),
-                       static_cast<QWidget*>(e_.recoger), static_cast<QWidget*>(e_.barajar)}) {
-        if (activo(w)) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    for (int slot = 1; slot <= 10; ++slot) {
-        if (activo(e_.manos[yo][slot])) {
-            e_.manos[yo][slot]->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    setFocus(Qt::OtherFocusReason);
-}
-
-bool VentanaMesa::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == e_.Command2 && evento->type() == QEvent::FocusIn) {
-        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        salir_elegido_ = razon == Qt::TabFocusReason || razon == Qt::BacktabFocusReason ||
-                         razon == Qt::MouseFocusReason || razon == Qt::ShortcutFocusReason;
-        // Given by the window's activation, or any other way than the
-        // player's: taken back as soon as the event is over.
-        if (!salir_elegido_)
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (e_.Command2->hasFocus() && !salir_elegido_ && !plataforma_.terminado())
-                        seguir_con_el_teclado();
-                },
-                Qt::QueuedConnection);
-    }
-    return QWidget::eventFilter(objeto, evento);
+    foco_.tras_un_paso(foco);
 }
 
 void VentanaMesa::closeEvent(QCloseEvent* e) {

@@ -9,6 +9,7 @@
 #include "core/cards.h"
 #include "table_window_support.h"
 #include "ui/layout.h"
+#include "ui/picture_store.h"
 #include "ui/table_style.h"
 
 using namespace quimbel;
@@ -193,5 +194,48 @@ TEST(VentanaMesa, LasCabecerasDelMarcadorSobreSusCajasSinTocarElMarco) {
                 EXPECT_NEAR((palabras[i].first + palabras[i].second) / 2, fila.centros[i], 1.5)
                     << fila.arriba << " word " << i << " at " << dpr;
         }
+    }
+}
+
+namespace {
+
+// The part of a picture that is not transparent, in its own pixels.
+QRectF lo_pintado(const QPixmap& p) {
+    const QImage img = p.toImage();
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) > 0) r |= QRect(x, y, 1, 1);
+    const qreal dpr = p.devicePixelRatio();
+    return QRectF(r.x() / dpr, r.y() / dpr, r.width() / dpr, r.height() / dpr);
+}
+
+} // namespace
+
+// Every bubble, starburst, banner and leader marker is drawn wholly inside
+// the window at every scale, and so are the credits' lines, whole.
+TEST(VentanaMesa, LoQueAparecePorEncimaCabeEnteroEnLaVentana) {
+    MesaEnPantalla t;
+    const QRectF ventana = t.ventana.rect();
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
+        AlmacenDibujos almacen;
+        std::vector<std::pair<ImagenMesa*, int>> figuras;
+        for (int a = 0; a < num_anuncios; ++a)
+            figuras.push_back({t.e().anuncios[a], dibujo::de_anuncio(Anuncio(a))});
+        for (int asiento = derecha; asiento <= yo; ++asiento)
+            figuras.push_back({t.e().mano_marcador[asiento], dibujo::marcador});
+        for (auto [w, cual] : figuras) {
+            const QPixmap& p = almacen.dibujo(cual, dpr);
+            ASSERT_LE(p.deviceIndependentSize().width(), w->width()); // shown at its own size
+            const QRectF dibujado = lo_pintado(p).translated(w->pos());
+            EXPECT_TRUE(ventana.contains(dibujado))
+                << w->objectName().toStdString() << " at " << dpr << ": " << dibujado.top() << ", "
+                << dibujado.bottom();
+        }
+    }
+    for (const char* credito : {"Label1(0)", "Label1(1)"}) {
+        const auto* l = qobject_cast<QLabel*>(t.hijo(credito));
+        EXPECT_TRUE(t.ventana.rect().contains(l->geometry())) << credito;
+        EXPECT_GE(l->height(), l->fontMetrics().height()) << credito;
     }
 }
