@@ -136,7 +136,7 @@ void VentanaMesa::construir_fondo() {
 }
 
 void VentanaMesa::construir_manos_yo_y_creditos() {
-    for (int slot = 1; slot <= 10; ++slot) {
+    for (int slot = 1; slot <= cartas_por_mano; ++slot) {
         auto* carta = new ImagenMesa(almacen_, this);
         carta->setObjectName(indexado("yo", slot));
         carta->setGeometry(d::en_pixeles(d::mano(yo, slot)));
@@ -171,9 +171,9 @@ void VentanaMesa::construir_manos_maquina() {
     static const char* caras[4] = {"", "derecha", "arriba", "izquierda"};
     static const char* dorsos[4] = {"", "tapa_de", "tapa_ar", "tapa_iz"};
     for (int asiento = derecha; asiento <= izquierda; ++asiento) {
-        // Each seat's backs lie over its faces, slot 10 frontmost. A listener is
+        // Each seat's backs lie over its faces, the last slot frontmost. A listener is
         // told of neither: the faces are never seen and the backs say nothing.
-        for (int slot = 1; slot <= 10; ++slot) {
+        for (int slot = 1; slot <= cartas_por_mano; ++slot) {
             auto* cara = new ImagenMesa(almacen_, this);
             cara->setObjectName(indexado(caras[asiento], slot));
             cara->setGeometry(d::en_pixeles(d::mano(asiento, slot)));
@@ -181,7 +181,7 @@ void VentanaMesa::construir_manos_maquina() {
             accesible::ocultar(cara);
             e_.manos[asiento][slot] = cara;
         }
-        for (int slot = 1; slot <= 10; ++slot) {
+        for (int slot = 1; slot <= cartas_por_mano; ++slot) {
             auto* dorso = new ImagenMesa(almacen_, this);
             dorso->setObjectName(indexado(dorsos[asiento], slot));
             dorso->setGeometry(d::en_pixeles(d::tapa(asiento, slot)));
@@ -340,15 +340,14 @@ void VentanaMesa::enlazar() {
     conectar(e_.recoger, Control::recoger);
     conectar(e_.Command2, Control::Command2);
     conectar(e_.ordenamelas, Control::ordenamelas);
-    for (int slot = 1; slot <= 10; ++slot)
+    for (int slot = 1; slot <= cartas_por_mano; ++slot)
         connect(e_.manos[yo][slot], &ImagenMesa::clicked, this, [this, slot] { pulsar_yo(slot); });
 
     // Tab goes through the hand from left to right, then AGRUPAR, then the bar.
-    QWidget* orden[] = {e_.manos[yo][1], e_.manos[yo][2],  e_.manos[yo][3], e_.manos[yo][4],
-                        e_.manos[yo][5], e_.manos[yo][6],  e_.manos[yo][7], e_.manos[yo][8],
-                        e_.manos[yo][9], e_.manos[yo][10], e_.ordenamelas,  e_.barajar,
-                        e_.jugando,      e_.recoger,       e_.Command2};
-    for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+    QList<QWidget*> orden;
+    for (int slot = 1; slot <= cartas_por_mano; ++slot) orden << e_.manos[yo][slot];
+    orden << e_.ordenamelas << e_.barajar << e_.jugando << e_.recoger << e_.Command2;
+    for (qsizetype i = 1; i < orden.size(); ++i) setTabOrder(orden[i - 1], orden[i]);
     // The arrow keys, and where the focus waits.
     foco_.vigilar();
 
