@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "advisor/advisor.h"
 #include "core/deal.h"
@@ -67,6 +68,22 @@ FiguraMesa* figura(QWidget* padre, const QString& nombre, d::Caja caja,
 qreal centro_x(d::Caja caja) {
     const QRect r = d::en_pixeles(caja);
     return r.x() + r.width() / 2.0;
+}
+
+// A tooltip in lines of some forty letters: Qt shows plain text in one line,
+// however long, and wraps rich text to widths of its own choosing.
+QString en_lineas(const QString& texto, const QFontMetrics& letra) {
+    const int ancho = 40 * letra.averageCharWidth();
+    QStringList lineas;
+    for (const QString& palabra : texto.split(QLatin1Char(' '))) {
+        const QString mas =
+            lineas.isEmpty() ? QString() : lineas.back() + QLatin1Char(' ') + palabra;
+        if (!lineas.isEmpty() && letra.horizontalAdvance(mas) <= ancho)
+            lineas.back() = mas;
+        else
+            lineas << palabra;
+    }
+    return lineas.join(QLatin1Char('\n'));
 }
 
 QString indexado(const char* nombre, int i) {
@@ -314,10 +331,8 @@ void VentanaMesa::construir_botones() {
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(false);
         b->setStyleSheet(estilo::hoja_de_estilo(colores));
-        // As rich text a tooltip wraps at a readable width, where plain text
-        // runs on in one long line. A screen reader reads the plain words.
-        b->setToolTip(QStringLiteral("<p>%1</p>").arg(ayuda::consejo(c).toHtmlEscaped()));
-        b->setAccessibleDescription(ayuda::consejo(c));
+        b->setToolTip(en_lineas(ayuda::consejo(c), QFontMetrics(QToolTip::font())));
+        b->setAccessibleDescription(ayuda::consejo(c)); // read as one sentence
         return b;
     };
     // The order of creation is the Tab order: the buttons of the bar from left to right.
