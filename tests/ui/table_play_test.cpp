@@ -64,14 +64,17 @@ void activar(MesaEnPantalla& t) {
     QApplication::setActiveWindow(&t.ventana);
 }
 
+QString nombre_de(QWidget* w) {
+    return w ? w->objectName() : QStringLiteral("nothing");
+}
+
 // A click with the mouse, and the focus on what acts next.
 void clic(MesaEnPantalla& t, QWidget* w) {
     MesaEnPantalla::pulsar(w);
     activar(t);
     QApplication::processEvents();
-    auto nombre = [](QWidget* f) { return f ? f->objectName().toStdString() : "nothing"; };
-    EXPECT_EQ(nombre(QApplication::focusWidget()), nombre(el_siguiente(t)))
-        << "after " << nombre(w);
+    EXPECT_EQ(nombre_de(QApplication::focusWidget()), nombre_de(el_siguiente(t)))
+        << "after " << w->objectName().toStdString();
 }
 
 int cartas_en_la_mesa(MesaEnPantalla& t) {
@@ -232,10 +235,6 @@ void hasta_su_turno(MesaEnPantalla& t) {
     ASSERT_EQ(t.controles(), "yo Command2");
 }
 
-QString nombre_de(QWidget* w) {
-    return w ? w->objectName() : QStringLiteral("nothing");
-}
-
 } // namespace
 
 // Any one key and then Space, at the start or at the human's turn, leaves the
@@ -264,33 +263,25 @@ TEST(PartidaEnVentana, NingunaTeclaSeguidaDeEspacioTerminaLaPartida) {
         }
     }
 
-    // The arrows, held down, at the human's turn: Right goes along the hand
-    // to its last card and stays there; Left comes back to the first.
+    // Held down at the human's turn, Right goes along the hand to its last
+    // card and stays there, Left back to the first.
     MesaEnPantalla t(7);
     CierraMensajes mensajes;
     QApplication::setActiveWindow(&t.ventana);
     hasta_su_turno(t);
-    QStringList por_la_derecha, por_la_izquierda;
-    for (int i = 0; i < 12; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-        por_la_derecha << nombre_de(QApplication::focusWidget());
-    }
-    for (int i = 0; i < 12; ++i) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
-        por_la_izquierda << nombre_de(QApplication::focusWidget());
-    }
-    EXPECT_EQ(por_la_derecha.back(), "yo(10)");
-    EXPECT_EQ(por_la_izquierda.back(), "yo(1)");
-    for (const QString& paso : por_la_derecha + por_la_izquierda)
-        EXPECT_TRUE(paso.startsWith("yo("));
+    auto pulsada = [](Qt::Key tecla, int veces) {
+        for (int i = 0; i < veces; ++i) QTest::keyClick(QApplication::focusWidget(), tecla);
+        return nombre_de(QApplication::focusWidget());
+    };
+    EXPECT_EQ(pulsada(Qt::Key_Right, 12), "yo(10)");
+    EXPECT_EQ(pulsada(Qt::Key_Left, 12), "yo(1)");
     // On a card the rules refuse, Space opens the refusal once, and the
     // focus goes on to the first card they accept.
     int rehusada = 0;
     for (int i = 1; i <= cartas_por_mano && !rehusada; ++i)
         if (!contiene(cartas_aceptadas(t.m()), t.m().manos[yo][i].tag)) rehusada = i;
     ASSERT_GT(rehusada, 0); // seed 7: the hand cannot follow with every card
-    for (int i = 1; i < rehusada; ++i) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
-    ASSERT_EQ(QApplication::focusWidget(), t.e().manos[yo][rehusada]);
+    ASSERT_EQ(pulsada(Qt::Key_Right, rehusada - 1), nombre_de(t.e().manos[yo][rehusada]));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
     EXPECT_EQ(mensajes.textos.size(), 1);
     QApplication::setActiveWindow(&t.ventana); // as the window manager does
