@@ -437,6 +437,9 @@ void VentanaMesa::pulsar_boton(Control c) {
 }
 
 void VentanaMesa::pulsar_yo(int indice) {
+    // While a pause or a refusal's box waits, a click cannot reach a card,
+    // but a screen reader's press can: it does nothing either.
+    if (plataforma_.esperando()) return;
     pulsar_carta(mesa_, indice);
     refrescar();
 }
