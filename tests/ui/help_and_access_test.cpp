@@ -12,7 +12,9 @@
 #include <QToolTip>
 
 #include "advisor/advisor.h"
+#include "core/card_set.h"
 #include "core/cards.h"
+#include "core/obligations.h"
 #include "table_window_support.h"
 #include "ui/help_place.h"
 #include "ui/help_texts.h"
@@ -175,6 +177,34 @@ TEST(Accesibilidad, UnaCartaPulsadaPorElLectorSeJuegaComoConUnClic) {
     if (con_puente) {
         for (const QString& m : mostrados) EXPECT_TRUE(alertas().contains(m)) << m.toStdString();
     }
+}
+
+// A screen reader can press a card while the refusal's box waits, when no
+// click reaches the table: the press does nothing.
+TEST(Accesibilidad, UnaCartaPulsadaMientrasEsperaLaCajaNoHaceNada) {
+    MesaEnPantalla t(7);
+    for (QWidget* b : {t.e().barajar, t.e().ordenamelas, t.e().jugando}) t.pulsar(b);
+    ImagenMesa *rehusada = nullptr, *aceptada = nullptr;
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        (contiene(cartas_aceptadas(t.m()), t.m().manos[yo][i].tag) ? aceptada : rehusada) =
+            t.e().manos[yo][i];
+    ASSERT_TRUE(rehusada && aceptada);
+    auto pulsar = [](ImagenMesa* c) {
+        lector(c)->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCoreApplication::processEvents();
+    };
+    int cajas = 0;
+    QTimer reloj;
+    QObject::connect(&reloj, &QTimer::timeout, [&] {
+        QMessageBox* caja = caja_abierta();
+        if (caja == nullptr) return;
+        if (++cajas == 1) pulsar(aceptada);
+        caja->button(QMessageBox::Ok)->click();
+    });
+    reloj.start(5);
+    pulsar(rehusada);
+    EXPECT_EQ(cajas, 1);
+    EXPECT_EQ(t.controles(), "yo Command2"); // the accepted card was not played
 }
 
 // The same deal with P pressed before every card the player tries and at
