@@ -58,8 +58,14 @@ class Imagen : public QAccessibleWidget {
     QStringList actionNames() const override {
         return imagen()->pulsable() ? QStringList{pressAction()} : QStringList{};
     }
+    // The press answers at once and the card is played right after, from the
+    // event loop, as a click is: a refusal's box opened inside the action
+    // would keep the screen reader waiting for its answer until it gave up.
     void doAction(const QString& accion) override {
-        if (accion == pressAction()) imagen()->pulsar();
+        if (accion != pressAction()) return;
+        ImagenMesa* carta = imagen();
+        QMetaObject::invokeMethod(
+            carta, [carta] { carta->pulsar(); }, Qt::QueuedConnection);
     }
     QStringList keyBindingsForAction(const QString& accion) const override {
         return accion == pressAction() && imagen()->pulsable()

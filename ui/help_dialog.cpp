@@ -52,7 +52,7 @@ DialogoAyuda::DialogoAyuda(QWidget* padre) : QDialog(padre) {
     setObjectName(QStringLiteral("ayuda"));
     setWindowTitle(QStringLiteral("Reglas y ayuda"));
     setFont(estilo::fuente_mesa());
-    resize(560, 520);
+    resize(tamano());
 
     auto* texto = new QTextBrowser(this);
     texto->setObjectName(QStringLiteral("texto_ayuda"));

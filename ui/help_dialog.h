@@ -14,6 +14,8 @@ class DialogoAyuda : public QDialog {
   public:
     explicit DialogoAyuda(QWidget* padre);
 
+    // The size it opens at, where the screen has room.
+    static QSize tamano() { return {560, 520}; }
     // The help as the dialog shows it, as HTML.
     static QString contenido();
 };

@@ -27,6 +27,9 @@ const QList<Tecla>& teclas() {
     static const QList<Tecla> lista = {
         {QStringLiteral("Tab, Mayús+Tab"),
          QStringLiteral("Pasan a la carta o al botón siguiente o al anterior.")},
+        {QStringLiteral("Flechas"),
+         QStringLiteral("Izquierda y derecha pasan de una de tus cartas a otra; arriba y abajo "
+                        "también. Solo llevan a lo que se puede pulsar, nunca a SALIR.")},
         {QStringLiteral("Espacio, Intro"),
          QStringLiteral("Echan la carta o pulsan el botón del marco amarillo.")},
         {QStringLiteral("P"),

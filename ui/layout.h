@@ -111,11 +111,12 @@ inline constexpr Caja centro[por_asiento] = {
 };
 
 // ---- Leader markers mano1..mano4 ----
+// The top two stand partly above the window, where their picture is clear.
 inline constexpr Caja marcador[por_asiento] = {
     {0, 0, 0, 0},
     {9645, 5280, 1170, 1425},
-    {8745, -195, 1170, 1425},
-    {2160, -195, 1170, 1425},
+    {8745, -120, 1170, 1425},
+    {2160, -120, 1170, 1425},
     {1245, 5280, 1170, 1425},
 };
 
@@ -132,14 +133,15 @@ inline constexpr Caja ordenamelas{5250, 7110, ancho_boton, alto_boton};
 // the trump box, so that it covers neither the trick nor the trump ----
 inline constexpr int aviso_left = 8385, aviso_top = 2947;
 
-// ---- Credits ----
+// ---- Credits: on the last line of the window, wholly inside it ----
 inline constexpr Caja Label1[2] = {
-    {45, 8250, 2250, 330},
-    {8835, 8265, 3045, 330},
+    {45, 8250, 2250, 285},
+    {8835, 8250, 3045, 285},
 };
 
 // ---- Announcements ----
-// Each seat's bubbles share one place; its "LAS 40" has its own.
+// Each seat's bubbles share one place; its "LAS 40" has its own. Every one
+// lies wholly inside the window: the partner's starburst touches its top.
 constexpr Caja anuncio(Anuncio a) {
     const int n = static_cast<int>(a);
     if (n < 4) {
@@ -150,7 +152,7 @@ constexpr Caja anuncio(Anuncio a) {
     const bool es_40 = a == anuncio_40(asiento);
     switch (asiento) {
     case 1: return es_40 ? Caja{6705, 2490, 3210, 2445} : Caja{6750, 2700, 3120, 2025};
-    case 2: return es_40 ? Caja{4860, -120, 3210, 2445} : Caja{4905, 90, 3120, 2025};
+    case 2: return es_40 ? Caja{4860, 0, 3210, 2445} : Caja{4905, 90, 3120, 2025};
     case 3: return es_40 ? Caja{2115, 2580, 3210, 2445} : Caja{2160, 2790, 3120, 2025};
     default: return es_40 ? Caja{6945, 4860, 3210, 2445} : Caja{6930, 5265, 3120, 2025};
     }

@@ -11,7 +11,7 @@ const QPixmap& AlmacenDibujos::dibujo(int cual, qreal dpr) {
     if (hecho != hechos_.end()) return hecho->second;
 
     QPixmap p;
-    if (cual >= 1 && cual <= 40)
+    if (cual >= 1 && cual <= num_cartas)
         p = dibujos::carta(cual, dpr);
     else if (cual == dibujo_dorso)
         p = dibujos::dorso(dpr);

@@ -157,6 +157,14 @@ void Presentacion::Picture2_Click() {
     if (abrir_mesa_) abrir_mesa_();
     hide();
     abriendo_mesa_ = false;
+    // Hidden, its window would still be listed to a screen reader, as a
+    // second, empty "Quimbel (V1.0)": it goes once this event is over.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (isHidden()) destroy();
+        },
+        Qt::QueuedConnection);
 }
 
 void Presentacion::showEvent(QShowEvent* e) {

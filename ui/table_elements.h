@@ -5,6 +5,7 @@
 #pragma once
 
 #include "core/announcements.h"
+#include "core/cards.h"
 
 class QLabel;
 class QPushButton;
@@ -15,13 +16,13 @@ namespace quimbel {
 class ImagenMesa;
 
 struct ElementosMesa {
-    ImagenMesa* manos[5][11] = {}; // derecha(i), arriba(i), izquierda(i), yo(i)
-    ImagenMesa* tapas[4][11] = {}; // tapa_de(i), tapa_ar(i), tapa_iz(i)
-    ImagenMesa* centro[5] = {};    // oeste, norte, este, sur
+    ImagenMesa* manos[por_asiento][por_ranura] = {};  // derecha(i), arriba(i), izquierda(i), yo(i)
+    ImagenMesa* tapas[num_asientos][por_ranura] = {}; // tapa_de(i), tapa_ar(i), tapa_iz(i)
+    ImagenMesa* centro[por_asiento] = {};             // oeste, norte, este, sur
     ImagenMesa* pinta = nullptr;
     QLabel* Label2 = nullptr;
     QWidget* Shape4 = nullptr;
-    ImagenMesa* mano_marcador[5] = {}; // mano1 ... mano4
+    ImagenMesa* mano_marcador[por_asiento] = {}; // mano1 ... mano4
     ImagenMesa* anuncios[num_anuncios] = {};
 
     QPushButton* barajar = nullptr;

@@ -29,7 +29,7 @@ void imagen(ImagenMesa* w, const Imagen& i) {
 // reader: "As de oros", or "Derecha: As de oros" with who put it on the table.
 void nombrar(QWidget* w, const Imagen& i, const char* de_quien = nullptr) {
     QString nombre;
-    if (i.visible && i.dibujo >= 1 && i.dibujo <= 40) {
+    if (i.visible && i.dibujo >= 1 && i.dibujo <= num_cartas) {
         nombre = QString::fromStdString(nombre_carta(naipe_codigo(i.dibujo)));
         if (de_quien) nombre = QString::fromUtf8(de_quien) + QStringLiteral(": ") + nombre;
     }
@@ -56,7 +56,7 @@ void etiqueta(QLabel* w, const Etiqueta& e, const char* que_cuenta) {
 void VistaMesa::refrescar() {
     const Cuadro c = dibujar(m_);
     for (int asiento = derecha; asiento <= yo; ++asiento) {
-        for (int slot = 1; slot <= 10; ++slot) {
+        for (int slot = 1; slot <= cartas_por_mano; ++slot) {
             imagen(e_.manos[asiento][slot], c.manos[asiento][slot]);
             if (asiento != yo) imagen(e_.tapas[asiento][slot], c.tapas[asiento][slot]);
         }
@@ -67,7 +67,7 @@ void VistaMesa::refrescar() {
     }
     // Only the human's hand can be clicked; the computer faces stay nameless
     // under their backs.
-    for (int slot = 1; slot <= 10; ++slot) {
+    for (int slot = 1; slot <= cartas_por_mano; ++slot) {
         habilitar(e_.manos[yo][slot], c.manos[yo][slot].enabled);
         nombrar(e_.manos[yo][slot], c.manos[yo][slot]);
     }

@@ -3,10 +3,11 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFocusEvent>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QShortcut>
+#include <QToolTip>
 
 #include "advisor/advisor.h"
 #include "core/deal.h"
@@ -14,6 +15,7 @@
 #include "handlers/turn.h"
 #include "ui/accessibility.h"
 #include "ui/help_dialog.h"
+#include "ui/help_place.h"
 #include "ui/help_texts.h"
 #include "ui/layout.h"
 #include "ui/pictures/pictures.h"
@@ -68,6 +70,22 @@ qreal centro_x(d::Caja caja) {
     return r.x() + r.width() / 2.0;
 }
 
+// A tooltip in lines of some forty letters: Qt shows plain text in one line,
+// however long, and wraps rich text to widths of its own choosing.
+QString en_lineas(const QString& texto, const QFontMetrics& letra) {
+    const int ancho = 40 * letra.averageCharWidth();
+    QStringList lineas;
+    for (const QString& palabra : texto.split(QLatin1Char(' '))) {
+        const QString mas =
+            lineas.isEmpty() ? QString() : lineas.back() + QLatin1Char(' ') + palabra;
+        if (!lineas.isEmpty() && letra.horizontalAdvance(mas) <= ancho)
+            lineas.back() = mas;
+        else
+            lineas << palabra;
+    }
+    return lineas.join(QLatin1Char('\n'));
+}
+
 QString indexado(const char* nombre, int i) {
     return QStringLiteral("%1(%2)").arg(QString::fromLatin1(nombre)).arg(i);
 }
@@ -77,7 +95,8 @@ QString indexado(const char* nombre, int i) {
 VentanaMesa::VentanaMesa(OpcionesMesa opciones, QWidget* padre)
     : QWidget(padre), azar_propio_(opciones.azar ? nullptr : std::make_unique<AzarReloj>()),
       plataforma_(opciones.pausas),
-      mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_), vista_(mesa_, e_) {
+      mesa_(plataforma_, opciones.azar ? *opciones.azar : *azar_propio_), vista_(mesa_, e_),
+      foco_(*this, e_, mesa_, plataforma_) {
     accesible::instalar();
     setObjectName(QStringLiteral("mesa"));
     setWindowTitle(q(texto::titulo));
@@ -134,7 +153,7 @@ void VentanaMesa::construir_fondo() {
 }
 
 void VentanaMesa::construir_manos_yo_y_creditos() {
-    for (int slot = 1; slot <= 10; ++slot) {
+    for (int slot = 1; slot <= cartas_por_mano; ++slot) {
         auto* carta = new ImagenMesa(almacen_, this);
         carta->setObjectName(indexado("yo", slot));
         carta->setGeometry(d::en_pixeles(d::mano(yo, slot)));
@@ -169,9 +188,9 @@ void VentanaMesa::construir_manos_maquina() {
     static const char* caras[4] = {"", "derecha", "arriba", "izquierda"};
     static const char* dorsos[4] = {"", "tapa_de", "tapa_ar", "tapa_iz"};
     for (int asiento = derecha; asiento <= izquierda; ++asiento) {
-        // Each seat's backs lie over its faces, slot 10 frontmost. A listener is
+        // Each seat's backs lie over its faces, the last slot frontmost. A listener is
         // told of neither: the faces are never seen and the backs say nothing.
-        for (int slot = 1; slot <= 10; ++slot) {
+        for (int slot = 1; slot <= cartas_por_mano; ++slot) {
             auto* cara = new ImagenMesa(almacen_, this);
             cara->setObjectName(indexado(caras[asiento], slot));
             cara->setGeometry(d::en_pixeles(d::mano(asiento, slot)));
@@ -179,7 +198,7 @@ void VentanaMesa::construir_manos_maquina() {
             accesible::ocultar(cara);
             e_.manos[asiento][slot] = cara;
         }
-        for (int slot = 1; slot <= 10; ++slot) {
+        for (int slot = 1; slot <= cartas_por_mano; ++slot) {
             auto* dorso = new ImagenMesa(almacen_, this);
             dorso->setObjectName(indexado(dorsos[asiento], slot));
             dorso->setGeometry(d::en_pixeles(d::tapa(asiento, slot)));
@@ -312,7 +331,8 @@ void VentanaMesa::construir_botones() {
         b->setFocusPolicy(Qt::StrongFocus);
         b->setAutoDefault(false);
         b->setStyleSheet(estilo::hoja_de_estilo(colores));
-        b->setToolTip(ayuda::consejo(c));
+        b->setToolTip(en_lineas(ayuda::consejo(c), QFontMetrics(QToolTip::font())));
+        b->setAccessibleDescription(ayuda::consejo(c)); // read as one sentence
         return b;
     };
     // The order of creation is the Tab order: the buttons of the bar from left to right.
@@ -324,8 +344,6 @@ void VentanaMesa::construir_botones() {
     e_.ordenamelas = hacer("ordenamelas", d::ordenamelas, estilo::boton_teja, ms_sans_serif(8.25),
                            Control::ordenamelas);
     e_.ordenamelas->hide();
-    // Whether SALIR has the focus because the player put it there.
-    e_.Command2->installEventFilter(this);
 }
 
 void VentanaMesa::enlazar() {
@@ -337,15 +355,16 @@ void VentanaMesa::enlazar() {
     conectar(e_.recoger, Control::recoger);
     conectar(e_.Command2, Control::Command2);
     conectar(e_.ordenamelas, Control::ordenamelas);
-    for (int slot = 1; slot <= 10; ++slot)
+    for (int slot = 1; slot <= cartas_por_mano; ++slot)
         connect(e_.manos[yo][slot], &ImagenMesa::clicked, this, [this, slot] { pulsar_yo(slot); });
 
     // Tab goes through the hand from left to right, then AGRUPAR, then the bar.
-    QWidget* orden[] = {e_.manos[yo][1], e_.manos[yo][2],  e_.manos[yo][3], e_.manos[yo][4],
-                        e_.manos[yo][5], e_.manos[yo][6],  e_.manos[yo][7], e_.manos[yo][8],
-                        e_.manos[yo][9], e_.manos[yo][10], e_.ordenamelas,  e_.barajar,
-                        e_.jugando,      e_.recoger,       e_.Command2};
-    for (std::size_t i = 1; i < std::size(orden); ++i) setTabOrder(orden[i - 1], orden[i]);
+    QList<QWidget*> orden;
+    for (int slot = 1; slot <= cartas_por_mano; ++slot) orden << e_.manos[yo][slot];
+    orden << e_.ordenamelas << e_.barajar << e_.jugando << e_.recoger << e_.Command2;
+    for (qsizetype i = 1; i < orden.size(); ++i) setTabOrder(orden[i - 1], orden[i]);
+    // The arrow keys, and where the focus waits.
+    foco_.vigilar();
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
     connect(f1, &QShortcut::activated, this, &VentanaMesa::mostrar_ayuda);
@@ -354,8 +373,24 @@ void VentanaMesa::enlazar() {
     connect(p, &QShortcut::activated, this, &VentanaMesa::pedir_pista);
 }
 
+// The help opens where the game stays in view (ui/help_place.h); once open,
+// it stays where the player leaves it.
 void VentanaMesa::mostrar_ayuda() {
     if (!ayuda_) ayuda_ = new DialogoAyuda(this);
+    if (!ayuda_->isVisible()) {
+        QRect mano, baza;
+        for (int slot = 1; slot <= cartas_por_mano; ++slot)
+            mano |= d::en_pixeles(d::mano(yo, slot));
+        for (int asiento = derecha; asiento <= yo; ++asiento)
+            baza |= d::en_pixeles(d::centro[asiento]);
+        // The help's frame, as the window manager frames the table.
+        const QSize marco = frameGeometry().size() - size();
+        const QRect lugar = lugar_ayuda(
+            screen()->availableGeometry(), frameGeometry(), mano.translated(mapToGlobal(QPoint())),
+            baza.translated(mapToGlobal(QPoint())), DialogoAyuda::tamano() + marco);
+        ayuda_->resize(lugar.size() - marco);
+        ayuda_->move(lugar.topLeft());
+    }
     ayuda_->show();
     ayuda_->raise();
     ayuda_->activateWindow();
@@ -402,6 +437,9 @@ void VentanaMesa::pulsar_boton(Control c) {
 }
 
 void VentanaMesa::pulsar_yo(int indice) {
+    // While a pause or a refusal's box waits, a click cannot reach a card,
+    // but a screen reader's press can: it does nothing either.
+    if (plataforma_.esperando()) return;
     pulsar_carta(mesa_, indice);
     refrescar();
 }
@@ -409,57 +447,12 @@ void VentanaMesa::pulsar_yo(int indice) {
 void VentanaMesa::refrescar() {
     // Once the program is ending nothing more is shown.
     if (plataforma_.terminado()) return;
+    // Where the focus was before the view changed: Qt hands the focus of a
+    // card or button that hides or locks on down the Tab order, as if by Tab.
     QWidget* foco = focusWidget();
     quitar_pista_gastada();
     vista_.refrescar();
-    if (foco == nullptr || foco == this || !foco->isVisibleTo(this) || !foco->isEnabled() ||
-        (foco == e_.Command2 && !salir_elegido_))
-        seguir_con_el_teclado();
-}
-
-// The focus waits on the control that acts next, so that Space after Space
-// plays the game, however the last step was taken (a click, a key, the close
-// of a message box). When the control with the focus can no longer act, Qt
-// hands the focus on by itself, often to SALIR; and a window that is
-// activated with nothing focused gives it to the first control that can
-// take it, which during a pause is SALIR. SALIR keeps the focus only when the
-// player put it there: a stray Space must not end the game. While only SALIR
-// can act the window itself holds the focus, and keys do nothing.
-void VentanaMesa::seguir_con_el_teclado() {
-    auto activo = [this](QWidget* w) { return w->isVisibleTo(this) && w->isEnabled(); };
-    for (QWidget* w : {static_cast<QWidget*>(e_.ordenamelas), static_cast<QWidget*>(e_.jugando),
-                       static_cast<QWidget*>(e_.recoger), static_cast<QWidget*>(e_.barajar)}) {
-        if (activo(w)) {
-            w->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    for (int slot = 1; slot <= 10; ++slot) {
-        if (activo(e_.manos[yo][slot])) {
-            e_.manos[yo][slot]->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
-    setFocus(Qt::OtherFocusReason);
-}
-
-bool VentanaMesa::eventFilter(QObject* objeto, QEvent* evento) {
-    if (objeto == e_.Command2 && evento->type() == QEvent::FocusIn) {
-        const Qt::FocusReason razon = static_cast<QFocusEvent*>(evento)->reason();
-        salir_elegido_ = razon == Qt::TabFocusReason || razon == Qt::BacktabFocusReason ||
-                         razon == Qt::MouseFocusReason || razon == Qt::ShortcutFocusReason;
-        // Given by the window's activation, or any other way than the
-        // player's: taken back as soon as the event is over.
-        if (!salir_elegido_)
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    if (e_.Command2->hasFocus() && !salir_elegido_ && !plataforma_.terminado())
-                        seguir_con_el_teclado();
-                },
-                Qt::QueuedConnection);
-    }
-    return QWidget::eventFilter(objeto, evento);
+    foco_.tras_un_paso(foco);
 }
 
 void VentanaMesa::closeEvent(QCloseEvent* e) {

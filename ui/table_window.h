@@ -14,6 +14,7 @@
 #include "ui/picture_store.h"
 #include "ui/qt_platform.h"
 #include "ui/table_elements.h"
+#include "ui/table_focus.h"
 #include "ui/table_view.h"
 
 class QLabel;
@@ -45,7 +46,6 @@ class VentanaMesa : public QWidget {
   protected:
     // The window manager's close button ends the game exactly as SALIR does.
     void closeEvent(QCloseEvent* e) override;
-    bool eventFilter(QObject* objeto, QEvent* evento) override;
 
   private:
     void construir();
@@ -64,7 +64,6 @@ class VentanaMesa : public QWidget {
     void pulsar_boton(Control c);
     void pulsar_yo(int indice);
     void refrescar();
-    void seguir_con_el_teclado();
     void mostrar_ayuda(); // F1
     void pedir_pista();   // P
     void quitar_pista_gastada();
@@ -75,11 +74,11 @@ class VentanaMesa : public QWidget {
     AlmacenDibujos almacen_;
     ElementosMesa e_;
     VistaMesa vista_;
-    bool salir_elegido_ = false; // SALIR has the focus because the player put it there
-    QWidget* ayuda_ = nullptr;   // "Reglas y ayuda", made at the first F1
-    QLabel* pista_ = nullptr;    // "PISTA", over the card the hint suggests
-    int hueco_pista_ = 0;        // that card's slot, 0 while none is marked
-    int codigo_pista_ = 0;       // and its code
+    FocoMesa foco_;
+    QWidget* ayuda_ = nullptr; // "Reglas y ayuda", made at the first F1
+    QLabel* pista_ = nullptr;  // "PISTA", over the card the hint suggests
+    int hueco_pista_ = 0;      // that card's slot, 0 while none is marked
+    int codigo_pista_ = 0;     // and its code
 };
 
 } // namespace quimbel

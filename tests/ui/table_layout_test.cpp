@@ -8,7 +8,7 @@
 
 #include "core/cards.h"
 #include "table_window_support.h"
-#include "ui/layout.h"
+#include "ui/picture_store.h"
 #include "ui/table_style.h"
 
 using namespace quimbel;
@@ -38,13 +38,6 @@ TEST(VentanaMesa, CadaElementoEstaEnSuSitioYEnSuCapa) {
     EXPECT_EQ(t.ventana.minimumSize(), t.ventana.maximumSize()); // fixed
     EXPECT_EQ(t.ventana.palette().color(QPalette::Window), QColor(0, 64, 64));
     EXPECT_FALSE(t.ventana.windowIcon().isNull());
-    // The cards where the layout puts them (ui/layout.h holds every place).
-    namespace d = disposicion;
-    for (int asiento = derecha; asiento <= yo; ++asiento) {
-        EXPECT_EQ(t.e().centro[asiento]->geometry(), d::en_pixeles(d::centro[asiento]));
-        for (int i = 1; i <= 10; ++i)
-            EXPECT_EQ(t.e().manos[asiento][i]->geometry(), d::en_pixeles(d::mano(asiento, i)));
-    }
     // The scoreboard's line, from (90, 705) to (2010, 705).
     EXPECT_EQ(t.hijo("Line1")->geometry(), QRect(6, 47, 129, 1));
 
@@ -66,7 +59,7 @@ TEST(VentanaMesa, CadaElementoEstaEnSuSitioYEnSuCapa) {
     // over a lower one.
     for (auto [cara, dorso] :
          {std::pair{"derecha", "tapa_de"}, {"arriba", "tapa_ar"}, {"izquierda", "tapa_iz"}})
-        for (int i = 1; i <= 10; ++i) {
+        for (int i = 1; i <= cartas_por_mano; ++i) {
             EXPECT_GT(capa(t, en(dorso, 1)), capa(t, en(cara, i)));
             EXPECT_GT(capa(t, en(cara, i)), i > 1 ? capa(t, en(cara, i - 1)) : -1);
             EXPECT_GT(capa(t, en(dorso, i)), i > 1 ? capa(t, en(dorso, i - 1)) : -1);
@@ -193,5 +186,48 @@ TEST(VentanaMesa, LasCabecerasDelMarcadorSobreSusCajasSinTocarElMarco) {
                 EXPECT_NEAR((palabras[i].first + palabras[i].second) / 2, fila.centros[i], 1.5)
                     << fila.arriba << " word " << i << " at " << dpr;
         }
+    }
+}
+
+namespace {
+
+// The part of a picture that is not transparent, in its own pixels.
+QRectF lo_pintado(const QPixmap& p) {
+    const QImage img = p.toImage();
+    QRect r;
+    for (int y = 0; y < img.height(); ++y)
+        for (int x = 0; x < img.width(); ++x)
+            if (qAlpha(img.pixel(x, y)) > 0) r |= QRect(x, y, 1, 1);
+    const qreal dpr = p.devicePixelRatio();
+    return QRectF(r.x() / dpr, r.y() / dpr, r.width() / dpr, r.height() / dpr);
+}
+
+} // namespace
+
+// Every bubble, starburst, banner and leader marker is drawn wholly inside
+// the window at every scale, and so are the credits' lines, whole.
+TEST(VentanaMesa, LoQueAparecePorEncimaCabeEnteroEnLaVentana) {
+    MesaEnPantalla t;
+    const QRectF ventana = t.ventana.rect();
+    for (qreal dpr : {1.0, 1.5, 2.0}) {
+        AlmacenDibujos almacen;
+        std::vector<std::pair<ImagenMesa*, int>> figuras;
+        for (int a = 0; a < num_anuncios; ++a)
+            figuras.push_back({t.e().anuncios[a], dibujo::de_anuncio(Anuncio(a))});
+        for (int asiento = derecha; asiento <= yo; ++asiento)
+            figuras.push_back({t.e().mano_marcador[asiento], dibujo::marcador});
+        for (auto [w, cual] : figuras) {
+            const QPixmap& p = almacen.dibujo(cual, dpr);
+            ASSERT_LE(p.deviceIndependentSize().width(), w->width()); // shown at its own size
+            const QRectF dibujado = lo_pintado(p).translated(w->pos());
+            EXPECT_TRUE(ventana.contains(dibujado))
+                << w->objectName().toStdString() << " at " << dpr << ": " << dibujado.top() << ", "
+                << dibujado.bottom();
+        }
+    }
+    for (const char* credito : {"Label1(0)", "Label1(1)"}) {
+        const auto* l = qobject_cast<QLabel*>(t.hijo(credito));
+        EXPECT_TRUE(t.ventana.rect().contains(l->geometry())) << credito;
+        EXPECT_GE(l->height(), l->fontMetrics().height()) << credito;
     }
 }

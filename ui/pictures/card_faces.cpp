@@ -20,11 +20,11 @@ namespace quimbel::dibujos {
 namespace pal = paleta;
 
 int palo_del_naipe(int naipe) {
-    return (naipe - 1) / 10 + 1;
+    return (naipe - 1) / cartas_por_palo + 1;
 }
 
 int numero_del_naipe(int naipe) {
-    const int i = (naipe - 1) % 10 + 1;
+    const int i = (naipe - 1) % cartas_por_palo + 1;
     return i <= 7 ? i : i + 2; // Sota 10, Caballo 11, Rey 12
 }
 
@@ -157,7 +157,7 @@ void pintar_carta(QPainter& p, int naipe) {
 }
 
 QPixmap carta(int naipe, qreal dpr) {
-    if (naipe < 1 || naipe > 40) return QPixmap(); // no such card: no picture
+    if (naipe < 1 || naipe > num_cartas) return QPixmap(); // no such card: no picture
     return detalle::dibujado(QStringLiteral("carta%1").arg(naipe), tam_carta, dpr,
                              [naipe](QPainter& p) { pintar_carta(p, naipe); });
 }

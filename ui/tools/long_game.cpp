@@ -26,6 +26,7 @@
 #include <string>
 #include <vector>
 
+#include "core/cards.h"
 #include "core/random_source.h"
 #include "ui/table_image.h"
 #include "ui/table_window.h"
@@ -73,9 +74,9 @@ bool jugar_una_mano(const ElementosMesa& e) {
     if (!activo(e.ordenamelas)) return false;
     pulsar(e.ordenamelas);
     for (int baza = 0; activo(e.jugando); ++baza) {
-        if (baza == 10) return false;
+        if (baza == bazas_por_reparto) return false;
         pulsar(e.jugando);
-        for (int i = 1; i <= 10 && !se_ve(e.centro[yo]); ++i)
+        for (int i = 1; i <= cartas_por_mano && !se_ve(e.centro[yo]); ++i)
             if (activo(e.manos[yo][i])) pulsar(e.manos[yo][i]);
         if (!activo(e.recoger)) return false;
         pulsar(e.recoger);

@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "core/cards.h"
 #include "core/random_source.h"
 #include "ui/pictures/pictures.h"
 #include "ui/splash_window.h"
@@ -29,7 +30,7 @@ namespace {
 QImage hoja_de_contactos() {
     using namespace quimbel::dibujos;
     std::vector<std::pair<QPixmap, QSize>> todos;
-    for (int n = 1; n <= 40; ++n) todos.push_back({carta(n), {60, 81}});
+    for (int n = 1; n <= num_cartas; ++n) todos.push_back({carta(n), {60, 81}});
     for (QPixmap pm : {dorso(), marcador(), icono().pixmap(32, 32), icono().pixmap(16, 16), logo(),
                        mesita(), empezar()})
         todos.push_back({pm, pm.size()});
