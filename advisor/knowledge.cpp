@@ -9,7 +9,7 @@ Conocimiento conocimiento_de(const Mesa& m) {
         k.mano_yo[i] = m.en_hueco[yo][i];
         k.en_mano_yo[i] = m.en_mano_en(yo, i);
     }
-    k.pinta = m.pinta.tag;
+    k.pinta = m.carta_de_pinta;
     k.turno_mano = m.turno_mano;
     k.quien_sale = m.quien_sale;
     k.registro = m.registro;

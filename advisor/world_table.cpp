@@ -70,10 +70,11 @@ void mesa_del_reparto(Mesa& m, const Conocimiento& k, const Mundo& w) {
         colocar_carta(m, yo, i, k.mano_yo[i]);
     }
     m.juega_yo = false;
-    m.pinta = Imagen{naipe_de_codigo(k.pinta), k.pinta, true, true};
-    m.la_pinta = k.la_pinta();
-    m.turno_mano = k.turno_mano;
-    m.quien_sale = k.turno_mano;
+    m.carta_de_pinta = static_cast<unsigned char>(k.pinta);
+    m.pinta_a_la_vista = true;
+    m.la_pinta = static_cast<unsigned char>(k.la_pinta());
+    m.turno_mano = static_cast<unsigned char>(k.turno_mano);
+    m.quien_sale = static_cast<unsigned char>(k.turno_mano);
     m.baza_numero = 1;
     m.tute_cantado = SiNo::no;
     poner_marcadores(m, k, true);
@@ -116,7 +117,8 @@ void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
         const Jugada& j = r.jugadas[n];
         retirar_carta(m, j.asiento, j.hueco);
         if (n % 4 == 0) ++m.salidas[palo_de_codigo(j.codigo)];
-        if (n % 4 == 0 && n <= en_curso) m.la_salida = palo_de_codigo(j.codigo);
+        if (n % 4 == 0 && n <= en_curso)
+            m.la_salida = static_cast<unsigned char>(palo_de_codigo(j.codigo));
         if (n < en_curso) continue;
         m.en_baza[j.asiento] = j.codigo;
         m.en_mesa[j.asiento] = true;
@@ -125,8 +127,8 @@ void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             m.cantado[asiento][palo] = k.cantado[asiento][palo];
-    m.quien_sale = k.quien_sale;
-    m.baza_numero = r.cuantas / 4 + 1;
+    m.quien_sale = static_cast<unsigned char>(k.quien_sale);
+    m.baza_numero = static_cast<unsigned char>(r.cuantas / 4 + 1);
     poner_marcadores(m, k, false);
     m.puede_jugar = false;
 }

@@ -38,10 +38,10 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     std::memcpy(f.centro, c.centro, sizeof f.centro);
     f.pinta = c.pinta;
     std::memcpy(f.en_hueco, m.en_hueco, sizeof f.en_hueco);
-    std::copy(std::begin(m.en_mano), std::end(m.en_mano), f.en_mano);
+    f.en_mano = m.en_mano;
     const int numeros[] = {m.quien_sale,  m.turno_mano,      m.baza_numero,       m.la_salida,
-                           m.la_pinta,    m.ultima_nosotros, int(m.tute_cantado), m.label7,
-                           m.Label3,      m.nosotros.tanteo, m.ellos.tanteo,      m.nosotros.juegos,
+                           m.la_pinta,    m.ultima_nosotros, int(m.tute_cantado), c.label7,
+                           c.Label3,      m.nosotros.tanteo, m.ellos.tanteo,      m.nosotros.juegos,
                            m.ellos.juegos};
     static_assert(sizeof numeros == sizeof f.numeros);
     std::memcpy(f.numeros, numeros, sizeof f.numeros);
@@ -52,10 +52,10 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
         f.fila[k][1] = c.valor[k];
         f.fila[k][2] = c.tag[k];
     }
-    bool* marca = std::copy(std::begin(m.mano_marcador), std::end(m.mano_marcador), f.marcas);
-    marca = std::copy(std::begin(m.anuncios), std::end(m.anuncios), marca);
-    *marca++ = m.label2_visible;
-    *marca = m.shape4_visible;
+    bool* marca = std::copy(std::begin(c.mano_marcador), std::end(c.mano_marcador), f.marcas);
+    marca = std::copy(std::begin(c.anuncios), std::end(c.anuncios), marca);
+    *marca++ = c.label2_visible;
+    *marca = c.shape4_visible;
     const Boton* botones[] = {&c.barajar, &c.jugando, &c.recoger, &c.Command2, &c.ordenamelas};
     std::string* texto = f.textos;
     for (int b = 0; b < num_controles; ++b) {
@@ -66,7 +66,7 @@ Foto fotografiar(const Mesa& m, bool sin_fila4) {
     for (const Etiqueta* e :
          {&c.tanteo_nosotros, &c.tanteo_ellos, &c.juegos_nosotros, &c.juegos_ellos})
         *texto++ = e->caption.texto();
-    *texto = m.Label4.caption.texto();
+    *texto = c.Label4.caption.texto();
     return f;
 }
 
@@ -80,9 +80,7 @@ std::string diferencias(const Foto& a, const Foto& b) {
     if (!tapas) anotar(lista, "card backs");
     if (!mismas_imagenes(a.centro, b.centro)) anotar(lista, "centre images");
     if (!misma_imagen(a.pinta, b.pinta)) anotar(lista, "trump image");
-    if (!mismos_bytes(a.en_hueco, b.en_hueco) ||
-        !std::equal(std::begin(a.en_mano), std::end(a.en_mano), std::begin(b.en_mano)))
-        anotar(lista, "hands");
+    if (!mismos_bytes(a.en_hueco, b.en_hueco) || !(a.en_mano == b.en_mano)) anotar(lista, "hands");
     if (!mismos_bytes(a.numeros, b.numeros))
         anotar(lista, "quien_sale/turno_mano/baza_numero/la_salida/la_pinta/"
                       "ultima_nosotros/tute_cantado/label7/Label3/score numbers");

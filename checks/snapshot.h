@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/picture.h"
 #include "handlers/controls.h"
 
 namespace quimbel::revision {
@@ -16,13 +17,13 @@ struct Foto {
     Imagen tapas[izquierda + 1][por_ranura];
     Imagen centro[por_asiento];
     Imagen pinta;
-    int en_hueco[por_asiento][por_ranura];
-    CartasEnMano en_mano[por_asiento];
+    unsigned char en_hueco[por_asiento][por_ranura];
+    Manos en_mano;
     int numeros[13]; // quien_sale, turno_mano, baza_numero, la_salida, la_pinta,
                      // ultima_nosotros, tute_cantado, label7, Label3, and the numbers
                      // of the four score labels
-    int cantado[por_asiento][por_palo];
-    int salidas[por_palo];
+    unsigned char cantado[por_asiento][por_palo];
+    unsigned char salidas[por_palo];
     int fila[por_asiento][3]; // the trick table: palo, valor, tag of each seat
     bool marcas[por_asiento + num_anuncios + 2];
     std::string textos[10];         // captions of the buttons, the score labels and Label4

@@ -94,30 +94,15 @@ class cada_carta {
     Conjunto cartas_;
 };
 
-// The cards a seat holds, as its suit arrays hold them: which codes, and the
-// slot (the index 1..10 of the suit arrays) where each one lies. The suit
-// arrays are the table's; every routine that writes them keeps this in step
-// (core/hand_slots.h, the deal, a card played).
-struct CartasEnMano {
-    Conjunto cartas = 0;                 // bit c: code c is in the seat's suit arrays
-    unsigned char hueco[por_carta] = {}; // for each code held, its slot; 0 otherwise
-
-    bool operator==(const CartasEnMano&) const = default;
+// A seat's hand as the choosers ask about it: the set of its cards, and the
+// slot 1..10 where each one lies.
+struct ManoDe {
+    Conjunto cartas;
+    const unsigned char* hueco; // by card code: its slot, for the cards of this hand
 
     bool tiene(int codigo) const { return contiene(cartas, codigo); }
     // Whether the seat holds any card of `buscadas`.
     bool alguna(Conjunto buscadas) const { return (cartas & buscadas) != 0; }
-
-    void poner(int codigo, int ranura) {
-        assert(es_ranura(ranura));
-        cartas |= una_carta(codigo);
-        hueco[codigo] = static_cast<unsigned char>(ranura);
-    }
-    void quitar(int codigo) {
-        cartas &= ~una_carta(codigo);
-        hueco[codigo] = 0;
-    }
-
     // The first slot, in slot order 1..10, that holds a card of `buscadas`;
     // 0 when the seat holds none of them. This is the order in which every
     // chooser looks at a hand.
@@ -126,6 +111,31 @@ struct CartasEnMano {
         for (int codigo : cada_carta(cartas & buscadas))
             primero = std::min(primero, static_cast<int>(hueco[codigo]));
         return primero == por_ranura ? 0 : primero;
+    }
+};
+
+// The cards in the four hands: each seat's set, and the slot of each card in
+// the hand that holds it. A card is in one hand at most, so one slot per
+// card code serves all four.
+struct Manos {
+    Conjunto de[por_asiento] = {};       // bit c of de[s]: seat s holds code c
+    unsigned char hueco[por_carta] = {}; // the slot of each card held, 0 for a card in no hand
+
+    bool operator==(const Manos&) const = default;
+
+    ManoDe operator[](int asiento) const { return {de[asiento], hueco}; }
+    void poner(int asiento, int codigo, int ranura) {
+        assert(es_ranura(ranura));
+        de[asiento] |= una_carta(codigo);
+        hueco[codigo] = static_cast<unsigned char>(ranura);
+    }
+    void quitar(int asiento, int codigo) {
+        de[asiento] &= ~una_carta(codigo);
+        hueco[codigo] = 0;
+    }
+    void vaciar(int asiento) {
+        for (int codigo : cada_carta(de[asiento])) hueco[codigo] = 0;
+        de[asiento] = 0;
     }
 };
 

@@ -14,9 +14,7 @@ void Form_Load(Mesa& m) {
     // The first deal moves the leader on by one seat, back to the drawn one.
     // Before derecha this leaves 0, which the deal reads as the seat before it.
     m.turno_mano = m.quien_sale - 1;
-    m.pinta.visible = false;
-    m.shape4_visible = false;
-    m.label2_visible = false;
+    m.pinta_a_la_vista = false;
     pausa_corta(m);
 }
 
@@ -25,9 +23,8 @@ void barajar_Click(Mesa& m) {
     m.turno_mano = m.turno_mano == 0 ? derecha : siguiente_asiento(m.turno_mano);
     m.quien_sale = m.turno_mano;
 
-    // Only the previous leader's marker is hidden: one marker shows at a time.
-    m.mano_marcador[asiento_anterior(m.turno_mano)] = false;
-    m.mano_marcador[m.turno_mano] = true;
+    // The leader's mark shows from the first deal on, by the deal's first leader.
+    m.hubo_reparto = true;
 
     m.tute_cantado = SiNo::no;
     m.baza_numero = 1;
@@ -43,8 +40,9 @@ void barajar_Click(Mesa& m) {
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 
     ocultar_manos(m);
-    barajar_cartas(m);
-    repartir(m);
+    int baraja[por_carta] = {};
+    barajar_cartas(m, baraja);
+    repartir(m, baraja);
 
     m.nombre_de_salida = NombreDeSalida::del_reparto;
     m.ofrece_agrupar = true;
@@ -53,50 +51,43 @@ void barajar_Click(Mesa& m) {
 void ocultar_manos(Mesa& m) {
     // The slots keep the last deal's cards, hidden, until new ones are dealt.
     for (int asiento = derecha; asiento <= yo; ++asiento) {
-        m.en_mano[asiento] = {};
+        m.en_mano.vaciar(asiento);
         m.destapado[asiento] = false;
     }
 }
 
-void barajar_cartas(Mesa& m) {
-    for (int& p : m.baraja) p = 0;
+void barajar_cartas(Mesa& m, int (&baraja)[por_carta]) {
     // Draw after draw, the reseed before each, the rejected ones included:
     // see llenar_baraja.
-    m.azar->barajar(m.baraja);
-    m.pinta.visible = false;
-    m.shape4_visible = false;
-    m.label2_visible = false;
+    m.azar->barajar(baraja);
+    m.pinta_a_la_vista = false;
 }
 
-void repartir(Mesa& m) {
+void repartir(Mesa& m, const int (&baraja)[por_carta]) {
     assert(es_asiento(m.quien_sale));
     // One card to each seat in turn from the leader, ten rounds.
     int posicion = 1;
     for (int vuelta = 1; vuelta <= cartas_por_mano; ++vuelta) {
         int asiento = m.quien_sale;
         for (int n = 0; n < num_asientos; ++n) {
-            dar_carta(m, asiento, vuelta, posicion++);
+            dar_carta(m, asiento, vuelta, naipe_codigo(baraja[posicion++]));
             asiento = siguiente_asiento(asiento);
         }
     }
     // The dealer, the seat before the leader, turns up its last card. The card
     // stays in its hand: the last card of the deck, dealt into its tenth slot.
-    const Imagen& ultima = m.naipes[m.baraja[num_cartas]];
-    assert(ultima.tag == m.en_hueco[asiento_anterior(m.quien_sale)][cartas_por_mano]);
-    m.pinta.dibujo = ultima.dibujo;
-    m.pinta.tag = ultima.tag;
-    m.la_pinta = palo_de_codigo(m.pinta.tag);
-    m.pinta.visible = true;
-    m.shape4_visible = true;
-    m.label2_visible = true;
+    const int ultima = naipe_codigo(baraja[num_cartas]);
+    assert(ultima == m.en_hueco[asiento_anterior(m.quien_sale)][cartas_por_mano]);
+    m.carta_de_pinta = static_cast<unsigned char>(ultima);
+    m.la_pinta = static_cast<unsigned char>(palo_de_codigo(ultima));
+    m.pinta_a_la_vista = true;
 }
 
-void dar_carta(Mesa& m, int asiento, int vuelta, int posicion) {
-    assert(es_asiento(asiento) && es_ranura(vuelta) && es_codigo(posicion));
+void dar_carta(Mesa& m, int asiento, int vuelta, int codigo) {
+    assert(es_asiento(asiento) && es_ranura(vuelta) && es_codigo(codigo));
     pausa_corta(m);
-    const int codigo = m.naipes[m.baraja[posicion]].tag;
-    m.en_hueco[asiento][vuelta] = codigo;
-    m.en_mano[asiento].poner(codigo, vuelta);
+    m.en_hueco[asiento][vuelta] = static_cast<unsigned char>(codigo);
+    m.en_mano.poner(asiento, codigo, vuelta);
 }
 
 } // namespace quimbel

@@ -12,10 +12,11 @@ void Form_Load(Mesa& m);
 void barajar_Click(Mesa& m);
 
 void ocultar_manos(Mesa& m);
-void barajar_cartas(Mesa& m);
-void repartir(Mesa& m);
-// dar_carta_derecha ... dar_carta_yo: the card at deck position `posicion`
-// into the seat's slot `vuelta`, after the short pause.
-void dar_carta(Mesa& m, int asiento, int vuelta, int posicion);
+// The deck, shuffled: deck positions 1..40 hold picture indexes of the faces.
+void barajar_cartas(Mesa& m, int (&baraja)[por_carta]);
+void repartir(Mesa& m, const int (&baraja)[por_carta]);
+// dar_carta_derecha ... dar_carta_yo: the card `codigo` into the seat's slot
+// `vuelta`, after the short pause.
+void dar_carta(Mesa& m, int asiento, int vuelta, int codigo);
 
 } // namespace quimbel

@@ -12,7 +12,7 @@ void ordenamelas_Click(Mesa& m) {
 
     // Suit by suit, each suit's cards in the order of their slots, which is
     // the order they were dealt: grouped, not sorted by rank.
-    CartasEnMano& mano = m.en_mano[yo];
+    const ManoDe mano = m.en_mano[yo];
     assert(cuantas(mano.cartas) <= cartas_por_mano);
     int codigos[cartas_por_mano];
     int n = 0;
@@ -23,8 +23,8 @@ void ordenamelas_Click(Mesa& m) {
                   [&mano](int a, int b) { return mano.hueco[a] < mano.hueco[b]; });
     }
     for (int vuelta = 1; vuelta <= n; ++vuelta) {
-        m.en_hueco[yo][vuelta] = codigos[vuelta - 1];
-        mano.poner(codigos[vuelta - 1], vuelta);
+        m.en_hueco[yo][vuelta] = static_cast<unsigned char>(codigos[vuelta - 1]);
+        m.en_mano.poner(yo, codigos[vuelta - 1], vuelta);
     }
 }
 

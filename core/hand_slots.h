@@ -8,7 +8,7 @@
 
 namespace quimbel {
 
-// The slot holds `codigo`, in hand.
+// The slot holds `codigo`, in hand; the card leaves any hand it was in.
 void colocar_carta(Mesa& m, int asiento, int hueco, int codigo);
 // The slot's card has been played: gone from the hand; the slot keeps the
 // card, as after a real play.

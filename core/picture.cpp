@@ -13,7 +13,7 @@ Etiqueta numero(int n) {
     return e;
 }
 
-std::string_view nombre_del_lider(const Mesa& m) {
+std::string_view nombre_del_lider(const Juego& m) {
     if (m.nombre_de_salida == NombreDeSalida::la_mano) return texto::la_mano;
     switch (m.quien_sale) {
     case derecha: return texto::sale_derecha;
@@ -25,11 +25,22 @@ std::string_view nombre_del_lider(const Mesa& m) {
     }
 }
 
+std::string_view texto_de_nota(Nota nota) {
+    switch (nota) {
+    case Nota::nada: return {};
+    case Nota::equipo_ninguno: return texto_equipo(Equipo::ninguno);
+    case Nota::equipo_nosotros: return texto_equipo(Equipo::nosotros);
+    case Nota::equipo_ellos: return texto_equipo(Equipo::ellos);
+    case Nota::salir_x_mala: return texto::salir_x_mala;
+    default:
+        return texto::cantan_a[static_cast<int>(nota) - static_cast<int>(Nota::cantan_oros) + 1];
+    }
+}
+
 } // namespace
 
-Cuadro dibujar(const Mesa& m) {
+Cuadro dibujar(const Juego& m) {
     Cuadro c;
-    static_cast<ElementosEscritos&>(c) = m;
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int i = 1; i <= cartas_por_mano; ++i) {
             const int codigo = m.en_hueco[asiento][i];
@@ -52,6 +63,18 @@ Cuadro dibujar(const Mesa& m) {
     }
     c.la_salida = m.la_salida;
     c.la_pinta = m.la_pinta;
+
+    // The trump card keeps its face while hidden, until the next one is turned up.
+    const int pinta = m.carta_de_pinta;
+    c.pinta =
+        Imagen{pinta == 0 ? sin_dibujo : naipe_de_codigo(pinta), pinta, m.pinta_a_la_vista, true};
+    c.label2_visible = c.shape4_visible = m.pinta_a_la_vista;
+    for (int asiento = derecha; asiento <= yo; ++asiento)
+        c.mano_marcador[asiento] = m.hubo_reparto && asiento == m.turno_mano;
+    if (m.anuncio_en_pantalla != sin_anuncio) c.anuncios[m.anuncio_en_pantalla] = true;
+    c.Label4 = Etiqueta{Rotulo(texto_de_nota(m.nota)), false};
+    c.label7 = m.ganador_ultima_baza;
+    c.Label3 = m.lider_de_mi_baza;
 
     c.barajar = Boton{Rotulo(m.nueva_partida ? texto::nueva_partida : texto::barajar_y_repartir),
                       true, m.puede_barajar};

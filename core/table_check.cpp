@@ -9,13 +9,10 @@ namespace quimbel {
 namespace {
 
 const char* revisar_asiento(const Mesa& m, int asiento) {
-    const CartasEnMano& mano = m.en_mano[asiento];
+    const ManoDe mano = m.en_mano[asiento];
     for (int codigo = 1; codigo <= num_cartas; ++codigo) {
         const int hueco = mano.hueco[codigo];
-        if (!mano.tiene(codigo)) {
-            if (hueco != 0) return "a card out of a hand still names a slot";
-            continue;
-        }
+        if (!mano.tiene(codigo)) continue;
         if (!es_ranura(hueco)) return "a card in hand names no slot";
         if (m.en_hueco[asiento][hueco] != codigo)
             return "a card in hand is not the card of its slot";
@@ -32,6 +29,9 @@ const char* desacuerdo_en_mesa(const Mesa& m) {
         if ((vistas & m.en_mano[asiento].cartas) != 0) return "a card is in two hands";
         vistas |= m.en_mano[asiento].cartas;
     }
+    for (int codigo = 1; codigo <= num_cartas; ++codigo)
+        if (!contiene(vistas, codigo) && m.en_mano.hueco[codigo] != 0)
+            return "a card out of every hand still names a slot";
     for (int k = 0; k < m.registro.cuantas; ++k)
         if (contiene(vistas, m.registro.jugadas[k].codigo))
             return "a card put down in this deal is still in a hand";

@@ -18,7 +18,7 @@ Ganador mejor_de(const Mesa& m, int palo) {
 } // namespace
 
 Ganador ganador_baza(const Mesa& m) {
-    return baza_a(m, palo_de_codigo(m.pinta.tag));
+    return baza_a(m, palo_de_codigo(m.carta_de_pinta));
 }
 
 Ganador baza_a(const Mesa& m, int palo) {

@@ -22,12 +22,12 @@ void recoger_Click(Mesa& m) {
     m.plataforma->baza_evaluada(gana.asiento, gana.equipo);
     tantear_baza(m, gana.equipo);
 
-    m.Label4.caption = texto_equipo(gana.equipo);
-    m.label7 = gana.asiento;
+    m.nota = nota_de_equipo(gana.equipo);
+    m.ganador_ultima_baza = static_cast<unsigned char>(gana.asiento);
 
     // The trick table stays as it is until the next jugando_Click.
     m.nombre_de_salida = NombreDeSalida::de_la_baza;
-    m.quien_sale = es_maquina(gana.asiento) ? gana.asiento : yo;
+    m.quien_sale = static_cast<unsigned char>(es_maquina(gana.asiento) ? gana.asiento : yo);
 
     if (m.tute_cantado != SiNo::si && m.baza_numero <= bazas_por_reparto)
         m.puede_jugar = true;

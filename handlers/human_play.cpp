@@ -11,7 +11,7 @@ void yo_Click(Mesa& m, int ranura) {
     assert(es_ranura(ranura) && m.en_mano_en(yo, ranura));
 
     const int codigo = m.en_hueco[yo][ranura];
-    m.en_baza[yo] = codigo;
+    m.en_baza[yo] = static_cast<unsigned char>(codigo);
 
     // A refused card stays in hand and the hand stays clickable; only row 4 of
     // the trick table keeps it, until the next click writes over it.
@@ -20,12 +20,12 @@ void yo_Click(Mesa& m, int ranura) {
         return;
     }
 
-    m.en_mano[yo].quitar(codigo);
+    m.en_mano.quitar(yo, codigo);
     m.en_mesa[yo] = true;
     m.plataforma->carta_puesta(yo, codigo);
     m.registro.anotar(yo, codigo, ranura);
 
-    m.Label3 = m.quien_sale;
+    m.lider_de_mi_baza = m.quien_sale;
 
     // Locked before the seats after him pause to put their cards down, so that
     // no second card can be played into this trick.
@@ -39,7 +39,7 @@ void yo_Click(Mesa& m, int ranura) {
         seguir_y_echar(m, arriba);
         break;
     default: // the human led
-        m.la_salida = m.palo_en(yo);
+        m.la_salida = static_cast<unsigned char>(m.palo_en(yo));
         contar_salida(m);
         seguir_y_echar(m, derecha);
         seguir_y_echar(m, arriba);

@@ -36,12 +36,11 @@ void jugando_Click(Mesa& m) {
         int ranura = mano_entera(m, lider) ? echar_as(m, lider) : 0;
         if (ranura == 0) {
             const Salida s = salida(m, *m.azar, lider);
-            m.Label4.caption =
-                s.contra_palo != 0 ? texto::cantan_a[s.contra_palo] : texto::salir_x_mala;
+            m.nota = s.contra_palo != 0 ? nota_cantan(s.contra_palo) : Nota::salir_x_mala;
             ranura = s.ranura;
         }
         if (ranura != 0) echar_carta(m, lider, ranura);
-        m.la_salida = m.palo_en(lider);
+        m.la_salida = static_cast<unsigned char>(m.palo_en(lider));
         contar_salida(m);
 
         // The seats between the leader and the human.

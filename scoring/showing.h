@@ -10,10 +10,10 @@ namespace quimbel {
 
 inline void mostrar_anuncio(Mesa& m, Anuncio a) {
     assert(static_cast<int>(a) < num_anuncios);
-    m.anuncios[static_cast<int>(a)] = true;
+    m.anuncio_en_pantalla = static_cast<signed char>(a);
     m.plataforma->anuncio_mostrado(a);
     pausa_larga(m);
-    m.anuncios[static_cast<int>(a)] = false;
+    m.anuncio_en_pantalla = sin_anuncio;
 }
 
 } // namespace quimbel

@@ -26,7 +26,7 @@ void Traza::reparto(const Mesa& m) {
         texto_ += '\n';
     }
     palabra("trump ");
-    numero(m.pinta.tag);
+    numero(m.carta_de_pinta);
     texto_ += '\n';
 }
 
@@ -101,7 +101,7 @@ void Traza::estado(const Mesa& m) {
     palabra(" agrupar=");
     texto_ += c.ordenamelas.visible ? '1' : '0';
     palabra(" label4=\"");
-    palabra(m.Label4.caption.texto());
+    palabra(c.Label4.caption.texto());
     palabra("\"\n");
 }
 

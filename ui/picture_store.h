@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "core/announcements.h"
-#include "core/table.h"
+#include "core/picture.h"
 
 namespace quimbel {
 

@@ -12,6 +12,7 @@
 #include "advisor/world_table.h"
 #include "core/deal.h"
 #include "core/hand_slots.h"
+#include "core/picture.h"
 #include "handlers/controls.h"
 #include "handlers/play_out.h"
 #include "support/headless_table.h"
@@ -56,7 +57,7 @@ void redistribuir(Mesa& m, consejo::Dado& dado) {
             const bool de_pareja = (rango_de_codigo(codigo) == rango_caballo ||
                                     rango_de_codigo(codigo) == rango_rey) &&
                                    m.cantado[asiento][palo];
-            if (m.en_mano_en(asiento, i) && codigo != m.pinta.tag && !de_pareja)
+            if (m.en_mano_en(asiento, i) && codigo != dibujar(m).pinta.tag && !de_pareja)
                 ocultos.push_back({asiento, i});
         }
     for (int n = 0; n < 40 && ocultos.size() > 1; ++n) {
@@ -69,8 +70,7 @@ void redistribuir(Mesa& m, consejo::Dado& dado) {
         colocar_carta(m, a.asiento, a.hueco, cb);
         colocar_carta(m, b.asiento, b.hueco, ca);
     }
-    for (int i = 1; i <= 40; ++i) std::swap(m.baraja[i], m.baraja[1 + dado.hasta(40)]);
-    m.Label4.caption = "Cantan a OROS";
+    m.nota = Nota::cantan_oros;
 }
 
 // Whether the human may play slot i now: tried on a copy.

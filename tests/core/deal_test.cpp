@@ -35,7 +35,7 @@ TEST(FormLoad, TheDrawPicksTheFirstLeaderAndTheFirstDealStartsWithIt) {
         barajar_Click(m);
         EXPECT_EQ(m.quien_sale, c.lider);
         EXPECT_EQ(dibujar(m).jugando.caption, c.marcador);
-        for (int k = 1; k <= 4; ++k) EXPECT_EQ(m.mano_marcador[k], k == c.lider);
+        for (int k = 1; k <= 4; ++k) EXPECT_EQ(dibujar(m).mano_marcador[k], k == c.lider);
     }
 }
 
@@ -56,17 +56,18 @@ TEST(Barajar, FiveDealsRotateTheLeaderResetTheDealAndTurnUpTheDealersTenthCard) 
         const int lider = (primero - 1 + n) % 4 + 1, repartidor = (lider + 2) % 4 + 1;
         EXPECT_EQ(m.quien_sale, lider);
         EXPECT_EQ(m.turno_mano, lider);
-        for (int k = 1; k <= 4; ++k) EXPECT_EQ(m.mano_marcador[k], k == lider);
+        for (int k = 1; k <= 4; ++k) EXPECT_EQ(dibujar(m).mano_marcador[k], k == lider);
         EXPECT_EQ(t.plataforma.pausas_cortas, 40) << "one short pause before each card";
         const bool nada[por_carta] = {};
         EXPECT_EQ(revision::revisar_lugares(m, nada), "");
         EXPECT_EQ(revision::revisar_manos(m, {}), "");
         const Imagen decima = dibujar(m).manos[repartidor][10];
         EXPECT_TRUE(decima.visible) << "the trump stays in the dealer's hand";
-        EXPECT_EQ(m.pinta.tag, decima.tag);
-        EXPECT_EQ(m.pinta.dibujo, decima.dibujo);
+        EXPECT_EQ(dibujar(m).pinta.tag, decima.tag);
+        EXPECT_EQ(dibujar(m).pinta.dibujo, decima.dibujo);
         EXPECT_EQ(m.la_pinta, palo_de_codigo(decima.tag));
-        EXPECT_TRUE(m.pinta.visible && m.shape4_visible && m.label2_visible);
+        EXPECT_TRUE(dibujar(m).pinta.visible && dibujar(m).shape4_visible &&
+                    dibujar(m).label2_visible);
 
         const Cuadro c = dibujar(m);
         EXPECT_EQ(c.barajar.caption, "Barajar y Repartir");

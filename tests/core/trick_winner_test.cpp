@@ -8,6 +8,7 @@
 #include <random>
 #include <vector>
 
+#include "core/picture.h"
 #include "core/trick_winner.h"
 #include "support/headless_table.h"
 
@@ -18,7 +19,7 @@ namespace {
 
 int ganador_esperado(const Mesa& m) {
     int mejor = 0;
-    for (int palo : {palo_de_codigo(m.pinta.tag), m.palo_en(m.quien_sale)}) {
+    for (int palo : {palo_de_codigo(dibujar(m).pinta.tag), m.palo_en(m.quien_sale)}) {
         for (int k = 1; k <= 4; ++k)
             if (m.palo_en(k) == palo && (mejor == 0 || m.valor_en(k) > m.valor_en(mejor)))
                 mejor = k;
@@ -40,7 +41,7 @@ TEST(Baza, AgreesWithTheRuleOnTwentyThousandRandomTricks) {
         prueba::limpiar_mesa(m);
         std::iota(mazo.begin(), mazo.end(), 1);
         std::shuffle(mazo.begin(), mazo.end(), gen);
-        m.pinta.tag = mazo[0];
+        m.carta_de_pinta = static_cast<unsigned char>(mazo[0]);
         m.quien_sale = 1 + gen() % 4;
         const std::size_t jugadas = 1 + gen() % 4;
         int asiento = m.quien_sale;

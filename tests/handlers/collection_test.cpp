@@ -43,8 +43,8 @@ TEST_F(Recoger, TheWinnerIsNamedAndLeadsTheNextTrick) {
         EXPECT_EQ(t.plataforma.bazas[0].asiento, c.ganador);
         EXPECT_EQ(dibujar(m).jugando.caption, c.caption);
         EXPECT_EQ(m.quien_sale, c.ganador);
-        EXPECT_EQ(m.Label4.caption, c.equipo);
-        EXPECT_EQ(m.label7, c.ganador);
+        EXPECT_EQ(dibujar(m).Label4.caption, c.equipo);
+        EXPECT_EQ(dibujar(m).label7, c.ganador);
         EXPECT_EQ(m.baza_numero, 6);
         // The pictures go, but the trick table keeps the trick until the next lead.
         for (int k = 1; k <= 4; ++k) {

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/picture.h"
 #include "core/texts.h"
 #include "handlers/play_out.h"
 #include "support/checked_table.h"
@@ -29,7 +30,7 @@ TEST(LaMano, EachLeaderPlaysTheSeatsBeforeTheHumanThenHisCardTheRest) {
         const int ranura = jugar_primera_aceptada(t.m, t);
         ASSERT_NE(ranura, 0);
         EXPECT_EQ(t.m.la_salida, t.m.palo_en(lider));
-        EXPECT_EQ(t.m.Label3, lider);
+        EXPECT_EQ(dibujar(t.m).Label3, lider);
     }
 }
 
@@ -74,7 +75,7 @@ TEST(LaMano, TheFirstTrickOpensWithAnAsLaterTricksWithTheLeadChoice) {
         ASSERT_TRUE(pulsar(m, Control::jugando));
         EXPECT_EQ(m.en_baza[derecha], primera ? as_de(copas) : dos(oros));
         if (!primera) {
-            EXPECT_EQ(m.Label4.caption, texto::salir_x_mala);
+            EXPECT_EQ(dibujar(m).Label4.caption, texto::salir_x_mala);
         }
     }
 }

@@ -61,7 +61,7 @@ TEST_F(Lider, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
     for (const Caso& c : casos) {
         SCOPED_TRACE(c.que);
         vaciar_manos(m);
-        for (int& veces : m.salidas) veces = c.salidas;
+        for (unsigned char& veces : m.salidas) veces = static_cast<unsigned char>(c.salidas);
         for (auto& palos : m.cantado) palos[espadas] = 0;
         m.cantado[c.declaro][espadas] = 1;
         const int lider = dar_manos(m, c.manos);

@@ -80,7 +80,7 @@ TEST_F(Cantes, ATuteWinsTwoGamesEndsTheDealAndShowsTheHand) {
     // Shown for one long pause with its beep, and hidden again.
     EXPECT_EQ(t.plataforma.pausas_largas, 1);
     EXPECT_EQ(t.plataforma.pitidos, 1);
-    for (bool visible : m.anuncios) EXPECT_FALSE(visible);
+    for (bool visible : dibujar(m).anuncios) EXPECT_FALSE(visible);
     EXPECT_EQ(m.ellos.juegos, 5);
     EXPECT_EQ(m.ellos.tanteo, 12);
     EXPECT_EQ(m.tute_cantado, SiNo::si);

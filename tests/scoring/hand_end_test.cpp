@@ -19,8 +19,10 @@ namespace {
 constexpr std::array<int, 4> sin_puntos = {11, 12, 13, 14};
 
 struct Tanteo : prueba::MesaDeTanteo {
+    // A trick collected: its cards leave the table, then it is scored.
     void baza(Equipo gana, std::array<int, 4> codigos) {
         en_mesa(codigos);
+        for (bool& a_la_vista : m.en_mesa) a_la_vista = false;
         tantear_baza(m, gana);
     }
 };

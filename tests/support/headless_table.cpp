@@ -7,8 +7,8 @@ namespace quimbel::prueba {
 
 void vaciar_manos(Mesa& m) {
     for (int asiento = 1; asiento <= 4; ++asiento) {
-        m.en_mano[asiento] = {};
-        for (int& codigo : m.en_hueco[asiento]) codigo = 0;
+        m.en_mano.vaciar(asiento);
+        for (unsigned char& codigo : m.en_hueco[asiento]) codigo = 0;
     }
 }
 
@@ -19,7 +19,7 @@ void dar_mano(Mesa& m, int asiento, const std::vector<int>& codigos) {
 }
 
 void poner_en_mesa(Mesa& m, int asiento, int codigo) {
-    m.en_baza[asiento] = codigo;
+    m.en_baza[asiento] = static_cast<unsigned char>(codigo);
     m.en_mesa[asiento] = true;
 }
 
@@ -31,8 +31,9 @@ void limpiar_mesa(Mesa& m) {
 }
 
 void poner_pinta(Mesa& m, int codigo) {
-    m.pinta = Imagen{naipe_de_codigo(codigo), codigo, true, true};
-    m.la_pinta = palo_de_codigo(codigo);
+    m.carta_de_pinta = static_cast<unsigned char>(codigo);
+    m.pinta_a_la_vista = true;
+    m.la_pinta = static_cast<unsigned char>(palo_de_codigo(codigo));
 }
 
 } // namespace quimbel::prueba

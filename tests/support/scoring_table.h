@@ -36,7 +36,7 @@ struct MesaDeTanteo : ::testing::Test {
         m.puede_jugar = m.puede_recoger = false;
         m.tute_cantado = SiNo::no;
         for (auto& palos : m.cantado)
-            for (int& cantado : palos) cantado = 0;
+            for (unsigned char& cantado : palos) cantado = 0;
         m.baza_numero = 5;
         dar_mano(m, yo, {1, 2, 3});
         vistos.clear();

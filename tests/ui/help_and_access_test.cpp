@@ -126,7 +126,7 @@ TEST(Accesibilidad, LaMesaSeLeeEnEspanolSinLoQueNoDiceNada) {
         EXPECT_EQ(nombre(t.e().centro[asiento]),
                   std::string(quien[asiento]) + ": " + nombre_carta(t.m().en_baza[asiento]));
     }
-    EXPECT_EQ(nombre(t.e().pinta), "Pinta: " + nombre_carta(t.m().pinta.tag));
+    EXPECT_EQ(nombre(t.e().pinta), "Pinta: " + nombre_carta(t.m().carta_de_pinta));
     EXPECT_EQ(nombre(t.e().tanteo_nosotros), "Tanteo, nosotros: 0");
     EXPECT_EQ(nombre(t.e().juegos_ellos), "Juegos, ellos: 0");
     for (int a = 0; a < num_anuncios; ++a) {
