@@ -116,6 +116,30 @@ inline constexpr int palo_de_codigo(int codigo) {
 inline constexpr int rango_de_codigo(int codigo) {
     return codigo - cartas_por_palo * (palo_de_codigo(codigo) - 1);
 }
+namespace detalle {
+// The suit and rank order of each code as a trick's entry reads them, with
+// 0 and 0 for an empty entry: the computer seats read the trick many times a
+// card, so each is one load.
+inline constexpr struct EntradaPorCodigo {
+    unsigned char palo[por_carta] = {};
+    unsigned char rango[por_carta] = {};
+    constexpr EntradaPorCodigo() {
+        for (int codigo = 1; codigo <= num_cartas; ++codigo) {
+            palo[codigo] = static_cast<unsigned char>(palo_de_codigo(codigo));
+            rango[codigo] = static_cast<unsigned char>(rango_de_codigo(codigo));
+        }
+    }
+} entrada_por_codigo{};
+} // namespace detalle
+inline constexpr int palo_de_entrada(int codigo) {
+    assert(codigo >= 0 && codigo <= num_cartas);
+    return detalle::entrada_por_codigo.palo[codigo];
+}
+inline constexpr int rango_de_entrada(int codigo) {
+    assert(codigo >= 0 && codigo <= num_cartas);
+    return detalle::entrada_por_codigo.rango[codigo];
+}
+
 inline constexpr int codigo_de(int palo, int rango) {
     assert(es_palo(palo) && rango >= 1 && rango <= cartas_por_palo);
     return cartas_por_palo * (palo - 1) + rango;
@@ -142,11 +166,24 @@ inline constexpr int rango_por_posicion[cartas_por_palo + 1] = {0, 10, 1, 9, 2, 
 inline constexpr int posicion_por_rango[cartas_por_palo + 1] = {0, 2, 4, 5, 6, 7, 8, 9, 10, 3, 1};
 } // namespace detalle
 
+namespace detalle {
+// The code of each face by picture index, worked out once: the deal asks it
+// for each of its forty cards.
+inline constexpr struct CodigoPorNaipe {
+    unsigned char codigo[por_carta] = {};
+    constexpr CodigoPorNaipe() {
+        for (int p = 1; p <= num_cartas; ++p) {
+            const int palo = (p - 1) / cartas_por_palo + 1;
+            codigo[p] = static_cast<unsigned char>(
+                codigo_de(palo, rango_por_posicion[(p - 1) % cartas_por_palo + 1]));
+        }
+    }
+} codigo_por_naipe{};
+} // namespace detalle
 // naipes(p): the card code carried in the Tag of the face at picture index p.
 inline constexpr int naipe_codigo(int p) {
     assert(es_codigo(p));
-    const int palo = (p - 1) / cartas_por_palo + 1;
-    return codigo_de(palo, detalle::rango_por_posicion[(p - 1) % cartas_por_palo + 1]);
+    return detalle::codigo_por_naipe.codigo[p];
 }
 // The picture index of the face of a card code (the inverse of naipe_codigo).
 inline constexpr int naipe_de_codigo(int codigo) {

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/grouping.h"
 
-#include <algorithm>
-
 namespace quimbel {
 
 void ordenamelas_Click(Mesa& m) {
@@ -12,20 +10,20 @@ void ordenamelas_Click(Mesa& m) {
 
     // Suit by suit, each suit's cards in the order of their slots, which is
     // the order they were dealt: grouped, not sorted by rank.
-    const ManoDe mano = m.en_mano[yo];
-    assert(cuantas(mano.cartas) <= cartas_por_mano);
-    int codigos[cartas_por_mano];
-    int n = 0;
-    for (int palo = oros; palo <= bastos; ++palo) {
-        const int desde = n;
-        for (int codigo : cada_carta(mano.cartas & cartas_del_palo(palo))) codigos[n++] = codigo;
-        std::sort(codigos + desde, codigos + n,
-                  [&mano](int a, int b) { return mano.hueco[a] < mano.hueco[b]; });
-    }
-    for (int vuelta = 1; vuelta <= n; ++vuelta) {
-        m.en_hueco[yo][vuelta] = static_cast<unsigned char>(codigos[vuelta - 1]);
-        m.en_mano.poner(yo, codigos[vuelta - 1], vuelta);
-    }
+    int de_cada_palo[por_palo][cartas_por_mano];
+    int cuantas_del_palo[por_palo] = {};
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (m.en_mano_en(yo, i)) {
+            const int codigo = m.en_hueco[yo][i];
+            const int palo = palo_de_codigo(codigo);
+            de_cada_palo[palo][cuantas_del_palo[palo]++] = codigo;
+        }
+    int vuelta = 1;
+    for (int palo = oros; palo <= bastos; ++palo)
+        for (int n = 0; n < cuantas_del_palo[palo]; ++n, ++vuelta) {
+            m.en_hueco[yo][vuelta] = static_cast<unsigned char>(de_cada_palo[palo][n]);
+            m.en_mano.poner(yo, de_cada_palo[palo][n], vuelta);
+        }
 }
 
 } // namespace quimbel

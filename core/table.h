@@ -140,12 +140,9 @@ struct Juego {
         const int codigo = en_hueco[asiento][ranura];
         return codigo != 0 && en_mano[asiento].tiene(codigo);
     }
-    int palo_en(int asiento) const {
-        return en_baza[asiento] == 0 ? 0 : palo_de_codigo(en_baza[asiento]);
-    }
-    int valor_en(int asiento) const {
-        return en_baza[asiento] == 0 ? 0 : rango_de_codigo(en_baza[asiento]);
-    }
+    // The suit and rank order of the card the seat has put down, 0 for none.
+    int palo_en(int asiento) const { return palo_de_entrada(en_baza[asiento]); }
+    int valor_en(int asiento) const { return rango_de_entrada(en_baza[asiento]); }
 };
 
 // A game's state is copied whole for every world the hint plays out: small,
