@@ -10,8 +10,9 @@ void colocar_carta(Mesa& m, int asiento, int hueco, int codigo) {
     // Whatever card the slot held leaves the hand, and the card leaves
     // whichever hand held it: a card is in one place.
     if (m.en_mano_en(asiento, hueco)) m.en_mano.quitar(asiento, m.en_hueco[asiento][hueco]);
-    for (int otro = derecha; otro <= yo; ++otro)
-        if (m.en_mano[otro].tiene(codigo)) m.en_mano.quitar(otro, codigo);
+    if (m.en_mano.hueco[codigo] != 0)
+        for (int otro = derecha; otro <= yo; ++otro)
+            if (m.en_mano[otro].tiene(codigo)) m.en_mano.quitar(otro, codigo);
     m.en_hueco[asiento][hueco] = static_cast<unsigned char>(codigo);
     m.en_mano.poner(asiento, codigo, hueco);
 }
