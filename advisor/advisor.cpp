@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/advisor.h"
 
+#include <algorithm>
+
 #include "advisor/hidden_cards.h"
 #include "advisor/playout.h"
 #include "advisor/world_table.h"
@@ -35,10 +37,10 @@ Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes) {
     const Incognitas incognitas(k);
     Dado dado(ajustes.semilla);
 
+    const bool v1 = ajustes.busqueda == Busqueda::v1;
     PlataformaMundo plataforma;
-    AzarFijo fijo;
     AzarGuionado azar;
-    Mesa m(plataforma, fijo);
+    Mesa m(plataforma, azar);
 
     std::vector<MundoJugable> mundos;
     std::vector<Mundo> de_reserva; // drawn, but their chains disagree
@@ -47,18 +49,24 @@ Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes) {
     for (int intento = 0;
          intento < muestras * intentos_por_mundo && static_cast<int>(mundos.size()) < muestras;
          ++intento) {
-        if (!incognitas.sortear(dado, w)) continue;
-        if (rehacer_reparto(m, k, w, plataforma, fijo))
-            mundos.push_back({m, 1.0});
+        if (!(v1 ? incognitas.sortear_v1(dado, w) : incognitas.sortear(dado, w))) continue;
+        if (const double p =
+                rehacer_reparto(m, k, w, plataforma, v1 ? Inferencia::rejilla : Inferencia::exacta);
+            p > 0)
+            mundos.push_back({m, p});
         else if (static_cast<int>(de_reserva.size()) < muestras)
             de_reserva.push_back(w);
     }
     consejo.coherentes = static_cast<int>(mundos.size());
     const int minimo = (muestras + 3) / 4;
+    // A world that agrees weighs the chance of its leaders' draws (in v1,
+    // always 1); one that does not, a tenth of the least of those.
+    double menor = 1;
+    for (const MundoJugable& j : mundos) menor = std::min(menor, j.peso);
     for (const Mundo& r : de_reserva) {
         if (static_cast<int>(mundos.size()) >= minimo) break;
         mesa_actual(m, k, r);
-        mundos.push_back({m, peso_incoherente});
+        mundos.push_back({m, peso_incoherente * menor});
     }
     if (mundos.empty()) return consejo; // no deal fits (a table laid by hand)
     consejo.mundos = static_cast<int>(mundos.size());

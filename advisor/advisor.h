@@ -23,9 +23,16 @@ namespace quimbel::consejo {
 // The window's sample count, and the default of `quimbel-sim duel`.
 inline constexpr int muestras_por_defecto = 48;
 
+// How the hint searches.
+enum class Busqueda {
+    muestreo, // a fixed number of worlds, each played out once per card
+    v1,       // version 1.0: as muestreo, its leaders' draws from a grid, worlds kept or dropped
+};
+
 struct Ajustes {
     int muestras = muestras_por_defecto; // worlds played out per card
     std::uint64_t semilla = 1;           // the hint's own draws
+    Busqueda busqueda = Busqueda::muestreo;
 };
 
 struct Valoracion {
@@ -39,7 +46,7 @@ struct Consejo {
     int codigo = 0;
     std::vector<Valoracion> valores; // each card the rules accept, by slot
     int mundos = 0;                  // worlds played out
-    int coherentes = 0;              // of them, those whose chains played as seen
+    int coherentes = 0;              // of them, those whose chains can have played as seen
 };
 
 Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes = {});

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/world_table.h"
 
+#include <cassert>
+
 #include "core/hand_slots.h"
 #include "core/texts.h"
 #include "handlers/controls.h"
@@ -13,6 +15,18 @@ void PlataformaMundo::carta_puesta(int asiento, int codigo) {
         esperadas->jugadas[cursor].codigo != codigo)
         desvio = true;
     ++cursor;
+}
+
+int AzarEnumerado::sortear(int k) {
+    assert(k >= 1);
+    // No search, or the leader's card is down: the draw chooses nothing.
+    if (!plataforma_ || plataforma_->cursor > inicio_) return 1;
+    assert(usadas_ < max_tiradas);
+    if (usadas_ >= fijadas) {
+        tirada[usadas_] = 1;
+        rango[usadas_] = k;
+    }
+    return tirada[usadas_++];
 }
 
 void PlataformaMundo::anuncio_mostrado(Anuncio a) {
@@ -35,10 +49,10 @@ void poner_marcadores(Mesa& m, const Conocimiento& k, bool del_reparto) {
 constexpr double tiradas[] = {0.1, 0.3, 0.55, 0.8};
 constexpr double restos_izquierda[] = {0.1, 0.55, 0.8, 0.3};
 
-// Press jugando for a computer leader, trying its draws until the cards put
-// down are those recorded from `inicio` on.
-bool salida_como_la_vista(Mesa& m, int lider, int inicio, PlataformaMundo& plataforma,
-                          AzarFijo& azar) {
+// Version 1.0: press jugando for a computer leader, trying the grid's draws
+// until the cards put down are those recorded from `inicio` on.
+bool salida_en_rejilla(Mesa& m, int lider, int inicio, PlataformaMundo& plataforma,
+                       AzarFijo& azar) {
     const Mesa antes = m;
     const int restos = lider == izquierda ? 4 : 1;
     bool primera = true;
@@ -54,12 +68,83 @@ bool salida_como_la_vista(Mesa& m, int lider, int inicio, PlataformaMundo& plata
     return false;
 }
 
+// Press jugando for a computer leader under every sequence of its draws.
+// Returns the probability of those under which the cards put down are the
+// ones recorded from `inicio` on; m is left as the first such sequence leaves
+// it (any other leaves the same cards in the same places).
+double salida_exacta(Mesa& m, int inicio, PlataformaMundo& plataforma, AzarEnumerado& azar) {
+    const Mesa antes = m;
+    Mesa acierto = m;
+    int cursor = 0; // the record's cursor after it
+    double probabilidad = 0;
+    azar.fijadas = 0;
+    for (bool primera = true;; primera = false) {
+        if (!primera) m = antes;
+        plataforma.esperar(plataforma.esperadas, inicio);
+        azar.empezar(plataforma, inicio);
+        if (!pulsar(m, Control::jugando)) return 0;
+        if (!plataforma.desvio) {
+            double p = 1;
+            for (int n = 0; n < azar.usadas(); ++n) p /= azar.rango[n];
+            if (probabilidad == 0) {
+                acierto = m;
+                cursor = plataforma.cursor;
+            }
+            probabilidad += p;
+        }
+        // The next sequence: the last draw that has an outcome left moves on
+        // to it, and the draws after it start again from 1.
+        int n = azar.usadas() - 1;
+        while (n >= 0 && azar.tirada[n] == azar.rango[n]) --n;
+        if (n < 0) break;
+        ++azar.tirada[n];
+        azar.fijadas = n + 1;
+    }
+    m = acierto;
+    plataforma.esperar(plataforma.esperadas, cursor);
+    return probabilidad;
+}
+
 // The declarations and the scores the human saw.
 bool como_se_vio(const Mesa& m, const Conocimiento& k) {
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             if (m.cantado[asiento][palo] != k.cantado[asiento][palo]) return false;
     return m.tanteo_nosotros.numero == k.tanteo_nosotros && m.tanteo_ellos.numero == k.tanteo_ellos;
+}
+
+// rehacer_reparto, with the draws of the replay in `enumerado` or `fijo`.
+double rehacer(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaMundo& plataforma,
+               AzarEnumerado& enumerado, AzarFijo& fijo, Inferencia inferencia) {
+    mesa_del_reparto(m, k, w);
+    const RegistroPublico& r = k.registro;
+    plataforma.esperar(&r, 0);
+    double probabilidad = 1;
+    for (int inicio = 0; inicio <= r.cuantas; inicio += num_asientos) {
+        const int lider = inicio < r.cuantas ? r.jugadas[inicio].asiento : k.quien_sale;
+        if (lider != m.quien_sale || !m.jugando.activo()) return 0;
+        enumerado.sin_busqueda();
+        if (lider == yo) {
+            plataforma.esperar(&r, inicio);
+            pulsar(m, Control::jugando);
+        } else if (inferencia == Inferencia::exacta) {
+            probabilidad *= salida_exacta(m, inicio, plataforma, enumerado);
+            enumerado.sin_busqueda();
+            if (probabilidad == 0) return 0;
+        } else if (!salida_en_rejilla(m, lider, inicio, plataforma, fijo)) {
+            return 0;
+        }
+        // The human's card of this trick, if he has played it.
+        const int suya = inicio + (yo - lider);
+        if (suya >= r.cuantas)
+            return plataforma.cursor == r.cuantas && !plataforma.desvio && como_se_vio(m, k)
+                       ? probabilidad
+                       : 0;
+        const int hueco = r.jugadas[suya].hueco;
+        if (!pulsar_carta(m, hueco) || m.manos[yo][hueco].visible || plataforma.desvio) return 0;
+        if (!pulsar(m, Control::recoger)) return 0;
+    }
+    return 0; // the record ends with a trick complete: not the human's turn
 }
 
 } // namespace
@@ -85,30 +170,15 @@ void mesa_del_reparto(Mesa& m, const Conocimiento& k, const Mundo& w) {
     m.recoger.enabled = false;
 }
 
-bool rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaMundo& plataforma,
-                     AzarFijo& azar) {
-    mesa_del_reparto(m, k, w);
-    const RegistroPublico& r = k.registro;
-    plataforma.esperar(&r, 0);
-    for (int inicio = 0; inicio <= r.cuantas; inicio += 4) {
-        const int lider = inicio < r.cuantas ? r.jugadas[inicio].asiento : k.quien_sale;
-        if (lider != m.quien_sale || !m.jugando.activo()) return false;
-        if (lider == yo) {
-            plataforma.esperar(&r, inicio);
-            pulsar(m, Control::jugando);
-        } else if (!salida_como_la_vista(m, lider, inicio, plataforma, azar)) {
-            return false;
-        }
-        // The human's card of this trick, if he has played it.
-        const int suya = inicio + (yo - lider);
-        if (suya >= r.cuantas)
-            return plataforma.cursor == r.cuantas && !plataforma.desvio && como_se_vio(m, k);
-        const int hueco = r.jugadas[suya].hueco;
-        if (!pulsar_carta(m, hueco) || m.manos[yo][hueco].visible || plataforma.desvio)
-            return false;
-        if (!pulsar(m, Control::recoger)) return false;
-    }
-    return false; // the record ends with a trick complete: not the human's turn
+double rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaMundo& plataforma,
+                       Inferencia inferencia) {
+    FuenteAzar* const suya = m.azar;
+    AzarEnumerado enumerado;
+    AzarFijo fijo;
+    m.azar = inferencia == Inferencia::exacta ? static_cast<FuenteAzar*>(&enumerado) : &fijo;
+    const double p = rehacer(m, k, w, plataforma, enumerado, fijo, inferencia);
+    m.azar = suya;
+    return p;
 }
 
 void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {

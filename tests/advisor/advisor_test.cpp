@@ -4,10 +4,12 @@
 // nothing at the table, and the worlds it plays are the deal as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 #include "advisor/advisor.h"
+#include "advisor/hidden_cards.h"
 #include "advisor/playout.h"
 #include "advisor/world_table.h"
 #include "core/deal.h"
@@ -154,21 +156,71 @@ TEST(Pista, AskingChangesNothingAtTheTable) {
     EXPECT_EQ(jugar(true), jugar(false));
 }
 
-// The true deal always agrees with what was seen, and a world replayed to the
-// human's turn plays the rest of the deal exactly as the same world laid out
-// directly at that turn (the way a world that agrees with nothing is laid).
+// The deal as it was at its start: each computer seat's cards, slot by slot.
+Mundo reparto_real(const Mesa& m) {
+    Mundo real;
+    for (int s = derecha; s <= izquierda; ++s)
+        for (int i = 1; i <= cartas_por_mano; ++i) real.codigo[s][i] = m.manos[s][i].tag;
+    return real;
+}
+
+// At every turn of the human in 200 whole matches from four seeds, the true
+// deal is one the worlds are drawn from, and its replay agrees with what was
+// seen for some draws of the leaders (version 1.0's grid of draws missed one
+// turn in 400, always in a trick izquierda led: seed 31, deal 2, trick 2 is
+// one).
+TEST(Pista, TheTrueDealAlwaysAgreesWithWhatWasSeen) {
+    int turnos = 0, partidas = 0;
+    double menor = 1;
+    for (std::uint64_t semilla : {31u, 2u, 5u, 9u}) {
+        prueba::MesaDePrueba t(semilla);
+        Mesa& m = t.m;
+        Form_Load(m);
+        auto fin_de_partida = [&t] {
+            int n = 0;
+            for (Anuncio a : t.plataforma.anuncios)
+                n += a == Anuncio::ganpartida || a == Anuncio::perpartida;
+            return n;
+        };
+        for (int reparto = 1; fin_de_partida() < 50; ++reparto) {
+            ASSERT_TRUE(pulsar(m, Control::barajar));
+            ASSERT_TRUE(pulsar(m, Control::ordenamelas));
+            for (int baza = 1; pulsar(m, Control::jugando); ++baza) {
+                ++turnos;
+                const Conocimiento k = conocimiento_de(m);
+                const Mundo real = reparto_real(m);
+                ASSERT_TRUE(Incognitas(k).admite(real))
+                    << "seed " << semilla << " deal " << reparto << " trick " << baza;
+                PlataformaMundo plataforma;
+                AzarGuionado azar;
+                Mesa rehecha(plataforma, azar);
+                const double p = rehacer_reparto(rehecha, k, real, plataforma);
+                ASSERT_GT(p, 0) << "seed " << semilla << " deal " << reparto << " trick " << baza;
+                menor = std::min(menor, p);
+                ASSERT_NE(jugar_primera_aceptada(m), 0);
+                ASSERT_TRUE(pulsar(m, Control::recoger));
+            }
+        }
+        partidas += fin_de_partida();
+    }
+    EXPECT_EQ(partidas, 200) << turnos;
+    EXPECT_GT(turnos, 15000);
+    EXPECT_LT(menor, 0.1) << "the leaders' draws are weighed, not only counted";
+}
+
+// A world replayed to the human's turn plays the rest of the deal exactly as
+// the same world laid out directly at that turn (the way a world that agrees
+// with nothing is laid).
 TEST(Pista, ReplayedWorldsAreTheDealAsItWas) {
     int turnos = 0;
     en_cada_turno(21, 4, [&](Mesa& m) {
         ++turnos;
         const Conocimiento k = conocimiento_de(m);
-        Mundo real;
-        for (int s = derecha; s <= izquierda; ++s)
-            for (int i = 1; i <= 10; ++i) real.codigo[s][i] = m.manos[s][i].tag;
+        const Mundo real = reparto_real(m);
         PlataformaMundo plataforma;
-        AzarFijo fijo;
+        AzarGuionado fijo;
         Mesa rehecha(plataforma, fijo);
-        ASSERT_TRUE(rehacer_reparto(rehecha, k, real, plataforma, fijo)) << "turn " << turnos;
+        ASSERT_GT(rehacer_reparto(rehecha, k, real, plataforma), 0) << "turn " << turnos;
         plataforma.esperar(nullptr, 0);
         Mesa directa(plataforma, fijo);
         mesa_actual(directa, k, real);
