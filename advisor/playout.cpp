@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/playout.h"
 
+#include "core/obligations.h"
 #include "handlers/play_out.h"
 #include "scoring/points.h"
 
@@ -35,11 +36,50 @@ Tabla calcular_tabla() {
 // Worth less than one point in a thousand of the match's chance per point.
 constexpr double peso_del_tanteo = 1e-4;
 
+// The user's hand of a play-out: a click on a card the obligations refuse
+// is answered at once, without running the handler that would refuse it.
+struct SoloAceptadas {
+    Mesa& m;
+    bool operator()(Control c) const { return pulsar(m, c); }
+    bool operator()(int ranura) const {
+        return contiene(cartas_aceptadas(m), m.manos[yo][ranura].tag) && pulsar_carta(m, ranura);
+    }
+};
+
 } // namespace
 
 void jugar_hasta_el_final(Mesa& m) {
     int bazas = 0;
-    terminar_reparto(m, Directo{m}, bazas);
+    terminar_reparto(m, SoloAceptadas{m}, bazas);
+}
+
+bool jugar_hasta_su_turno(Mesa& m) {
+    while (!m.barajar.activo()) {
+        if (m.recoger.activo())
+            pulsar(m, Control::recoger);
+        else if (m.jugando.activo())
+            pulsar(m, Control::jugando);
+        else
+            return le_toca_a_yo(m);
+    }
+    return false;
+}
+
+double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla) {
+    PlataformaMundo plataforma;
+    AzarGuionado azar(semilla);
+    Mesa partida = mundo;
+    partida.plataforma = &plataforma;
+    partida.azar = &azar;
+    pulsar_carta(partida, hueco);
+    jugar_hasta_el_final(partida);
+    return valor_del_final(partida, plataforma);
+}
+
+int hueco_de(const Mesa& m, int codigo) {
+    for (int i = 1; i <= cartas_por_mano; ++i)
+        if (m.manos[yo][i].tag == codigo) return i;
+    return 0;
 }
 
 double chance_de_partida(int juegos_nosotros, int juegos_ellos) {

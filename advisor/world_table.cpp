@@ -79,6 +79,7 @@ double salida_exacta(Mesa& m, int inicio, PlataformaMundo& plataforma, AzarEnume
     double probabilidad = 0;
     azar.fijadas = 0;
     for (bool primera = true;; primera = false) {
+        ++plataforma.hojas;
         if (!primera) m = antes;
         plataforma.esperar(plataforma.esperadas, inicio);
         azar.empezar(plataforma, inicio);

@@ -29,6 +29,7 @@ class PlataformaMundo final : public PlataformaMuda {
     const RegistroPublico* esperadas = nullptr;
     int cursor = 0;
     bool desvio = false; // a card put down is not the one the record holds
+    long hojas = 0;      // presses of a leader's draws searched, for the work done
     int fin_partida = 0; // +1 our team won the match, -1 it lost, 0 not ended
 };
 
