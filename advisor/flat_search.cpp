@@ -65,6 +65,7 @@ double media(const Carta& c, const std::vector<double>& pesos) {
 } // namespace
 
 Consejo buscar_plano(const Conocimiento& k, const Ajustes& ajustes) {
+    assert(ajustes.presupuesto >= 1);
     Consejo consejo;
     FuenteMundos fuente(k, ajustes.semilla);
     PlataformaMundo plataforma;

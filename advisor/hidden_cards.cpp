@@ -9,7 +9,7 @@ namespace quimbel::consejo {
 
 Incognitas::Incognitas(const Conocimiento& k) {
     bool vista[41] = {}; // the cards the human knows where they are
-    for (int i = 1; i <= 10; ++i) vista[k.mano_yo[i]] = true;
+    for (int i = 1; i <= cartas_por_mano; ++i) vista[k.mano_yo[i]] = true;
     const RegistroPublico& r = k.registro;
     for (int n = 0; n < r.cuantas; ++n) {
         const Jugada& j = r.jugadas[n];
@@ -18,17 +18,18 @@ Incognitas::Incognitas(const Conocimiento& k) {
     }
     // The turned-up card is the dealer's tenth, and stays there until played.
     const int repartidor = k.repartidor();
-    if (repartidor != yo && !vista[k.pinta]) conocido_.codigo[repartidor][10] = k.pinta;
+    if (repartidor != yo && !vista[k.pinta])
+        conocido_.codigo[repartidor][cartas_por_mano] = k.pinta;
     vista[k.pinta] = true;
 
     // Voids shown by each trick: a seat that did not follow the suit led has
     // none of it; on a lead that is not trump with no trump down before it, it
     // has no trump either, or its chain would have trumped.
     const int triunfo = k.la_pinta();
-    for (int inicio = 0; inicio < r.cuantas; inicio += 4) {
+    for (int inicio = 0; inicio < r.cuantas; inicio += num_asientos) {
         const int salida = palo_de_codigo(r.jugadas[inicio].codigo);
         bool fallada = false;
-        for (int n = inicio + 1; n < inicio + 4 && n < r.cuantas; ++n) {
+        for (int n = inicio + 1; n < inicio + num_asientos && n < r.cuantas; ++n) {
             const Jugada& j = r.jugadas[n];
             const int palo = palo_de_codigo(j.codigo);
             if (j.asiento != yo && palo != salida) {
@@ -198,14 +199,14 @@ bool Incognitas::sortear_v1(Dado& dado, Mundo& mundo) const {
     // Which cards go to which seat: the forced ones first, then the others in
     // a random order, each to a seat that may hold its suit, with a chance in
     // proportion to the room left there.
-    int reparto[4][10];
-    int cuenta[4] = {};
+    int reparto[por_asiento][cartas_por_mano];
+    int cuenta[por_asiento] = {};
     for (int asiento = derecha; asiento <= izquierda; ++asiento)
         for (int n = 0; n < num_forzadas_[asiento]; ++n) {
             if (cuenta[asiento] == num_libres_[asiento]) return false;
             reparto[asiento][cuenta[asiento]++] = forzadas_[asiento][n];
         }
-    int orden[40];
+    int orden[num_cartas];
     for (int n = 0; n < num_ocultas_; ++n) {
         const int otro = dado.hasta(n + 1);
         orden[n] = orden[otro];
@@ -214,7 +215,7 @@ bool Incognitas::sortear_v1(Dado& dado, Mundo& mundo) const {
     for (int n = 0; n < num_ocultas_; ++n) {
         const int codigo = orden[n];
         const unsigned bit = 1u << palo_de_codigo(codigo);
-        int sitio[4] = {};
+        int sitio[por_asiento] = {};
         int total = 0;
         for (int asiento = derecha; asiento <= izquierda; ++asiento) {
             if (sin_palo_[asiento] & bit) continue;

@@ -17,7 +17,7 @@ namespace quimbel::consejo {
 // One world: the deal of the three computer seats, slot by slot, as it was at
 // the start of the deal (the cards already played included).
 struct Mundo {
-    int codigo[4][11] = {}; // codigo[seat 1..3][slot 1..10]
+    int codigo[por_asiento][por_ranura] = {}; // codigo[seat 1..3][slot 1..10]
 };
 
 // The advisor's own draws, apart from the game's.
@@ -54,14 +54,15 @@ class Incognitas {
     double maneras(int palo, int a, int b) const { return maneras_[palo][a][b]; }
 
   private:
-    Mundo conocido_;         // the cards whose slot is public (played, or the trump)
-    int libres_[4][10] = {}; // the unknown slots of each seat
-    int num_libres_[4] = {};
-    int ocultas_[40] = {}; // the unseen cards, those forced to a seat excluded
+    Mundo conocido_; // the cards whose slot is public (played, or the trump)
+    int libres_[por_asiento][cartas_por_mano] = {}; // the unknown slots of each seat
+    int num_libres_[por_asiento] = {};
+    int ocultas_[num_cartas] = {}; // the unseen cards, those forced to a seat excluded
     int num_ocultas_ = 0;
-    int forzadas_[4][10] = {}; // unseen cards that must be in the seat (declared pairs)
-    int num_forzadas_[4] = {};
-    unsigned sin_palo_[4] = {};                   // bit p: the seat holds no card of suit p
+    int forzadas_[por_asiento][cartas_por_mano] =
+        {}; // unseen cards that must be in the seat (declared pairs)
+    int num_forzadas_[por_asiento] = {};
+    unsigned sin_palo_[por_asiento] = {};         // bit p: the seat holds no card of suit p
     int de_palo_[por_palo][cartas_por_palo] = {}; // the unseen cards of each suit
     int num_de_palo_[por_palo] = {};
     double maneras_[por_palo + 1][por_ranura][por_ranura] = {};

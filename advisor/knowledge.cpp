@@ -5,7 +5,7 @@ namespace quimbel::consejo {
 
 Conocimiento conocimiento_de(const Mesa& m) {
     Conocimiento k;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= cartas_por_mano; ++i) {
         k.mano_yo[i] = m.manos[yo][i].tag;
         k.en_mano_yo[i] = m.manos[yo][i].visible;
     }
@@ -24,7 +24,7 @@ Conocimiento conocimiento_de(const Mesa& m) {
 }
 
 bool turno_del_humano(const Mesa& m) {
-    for (int i = 1; i <= 10; ++i)
+    for (int i = 1; i <= cartas_por_mano; ++i)
         if (m.manos[yo][i].visible && m.manos[yo][i].enabled) return true;
     return false;
 }

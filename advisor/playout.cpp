@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/playout.h"
 
+#include <cassert>
+
 #include "core/obligations.h"
 #include "handlers/play_out.h"
 #include "scoring/points.h"
@@ -66,6 +68,7 @@ bool jugar_hasta_su_turno(Mesa& m) {
 }
 
 double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla) {
+    assert(es_ranura(hueco) && mundo.manos[yo][hueco].visible);
     PlataformaMundo plataforma;
     AzarGuionado azar(semilla);
     Mesa partida = mundo;
@@ -77,6 +80,7 @@ double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla) {
 }
 
 int hueco_de(const Mesa& m, int codigo) {
+    assert(es_codigo(codigo));
     for (int i = 1; i <= cartas_por_mano; ++i)
         if (m.manos[yo][i].tag == codigo) return i;
     return 0;
@@ -86,7 +90,7 @@ double chance_de_partida(int juegos_nosotros, int juegos_ellos) {
     static const Tabla tabla = calcular_tabla();
     if (juegos_nosotros >= juegos_para_partida) return 1.0;
     if (juegos_ellos >= juegos_para_partida) return 0.0;
-    if (juegos_nosotros < 0 || juegos_ellos < 0) return 0.5;
+    assert(juegos_nosotros >= 0 && juegos_ellos >= 0);
     return tabla.w[juegos_nosotros][juegos_ellos];
 }
 

@@ -4,6 +4,7 @@
 // best weighted mean suggested. v1 is version 1.0's, kept to compare with:
 // its leaders' draws from a grid and its worlds drawn unevenly.
 #include <algorithm>
+#include <cassert>
 #include <vector>
 
 #include "advisor/hidden_cards.h"
@@ -33,7 +34,8 @@ struct MundoJugable {
 
 Consejo buscar_por_muestreo(const Conocimiento& k, const Ajustes& ajustes) {
     Consejo consejo;
-    const int muestras = ajustes.muestras > 0 ? ajustes.muestras : 1;
+    assert(ajustes.muestras >= 1);
+    const int muestras = ajustes.muestras;
     const Incognitas incognitas(k);
     Dado dado(ajustes.semilla);
 

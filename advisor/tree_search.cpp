@@ -119,6 +119,7 @@ class Arbol {
 } // namespace
 
 Consejo buscar_en_arbol(const Conocimiento& k, const Ajustes& ajustes) {
+    assert(ajustes.presupuesto >= 1);
     Consejo consejo;
     FuenteMundos fuente(k, ajustes.semilla);
     PlataformaMundo plataforma;

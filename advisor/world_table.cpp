@@ -2,6 +2,7 @@
 #include "advisor/world_table.h"
 
 #include <cassert>
+#include <iterator>
 
 #include "core/hand_slots.h"
 #include "core/texts.h"
@@ -10,6 +11,7 @@
 namespace quimbel::consejo {
 
 void PlataformaMundo::carta_puesta(int asiento, int codigo) {
+    assert(es_asiento(asiento) && es_codigo(codigo));
     if (!esperadas) return;
     if (cursor >= esperadas->cuantas || esperadas->jugadas[cursor].asiento != asiento ||
         esperadas->jugadas[cursor].codigo != codigo)
@@ -54,7 +56,7 @@ constexpr double restos_izquierda[] = {0.1, 0.55, 0.8, 0.3};
 bool salida_en_rejilla(Mesa& m, int lider, int inicio, PlataformaMundo& plataforma,
                        AzarFijo& azar) {
     const Mesa antes = m;
-    const int restos = lider == izquierda ? 4 : 1;
+    const int restos = lider == izquierda ? static_cast<int>(std::size(restos_izquierda)) : 1;
     bool primera = true;
     for (int r = 0; r < restos; ++r)
         for (double tirada : tiradas) {
@@ -151,10 +153,12 @@ double rehacer(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaMundo& 
 } // namespace
 
 void mesa_del_reparto(Mesa& m, const Conocimiento& k, const Mundo& w) {
+    assert(es_codigo(k.pinta) && es_asiento(k.turno_mano) && es_asiento(k.quien_sale));
     m = Mesa(*m.plataforma, *m.azar);
     for (int asiento = derecha; asiento <= izquierda; ++asiento)
-        for (int i = 1; i <= 10; ++i) colocar_carta(m, asiento, i, w.codigo[asiento][i]);
-    for (int i = 1; i <= 10; ++i) {
+        for (int i = 1; i <= cartas_por_mano; ++i)
+            colocar_carta(m, asiento, i, w.codigo[asiento][i]);
+    for (int i = 1; i <= cartas_por_mano; ++i) {
         colocar_carta(m, yo, i, k.mano_yo[i]);
         m.manos[yo][i].enabled = false;
     }
@@ -173,6 +177,7 @@ void mesa_del_reparto(Mesa& m, const Conocimiento& k, const Mundo& w) {
 
 double rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, PlataformaMundo& plataforma,
                        Inferencia inferencia) {
+    assert(m.plataforma == &plataforma); // the replay's cards are checked there
     FuenteAzar* const suya = m.azar;
     AzarEnumerado enumerado;
     AzarFijo fijo;
@@ -185,12 +190,12 @@ double rehacer_reparto(Mesa& m, const Conocimiento& k, const Mundo& w, Plataform
 void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
     mesa_del_reparto(m, k, w);
     const RegistroPublico& r = k.registro;
-    const int en_curso = r.cuantas - r.cuantas % 4;
+    const int en_curso = r.cuantas - r.cuantas % num_asientos;
     for (int n = 0; n < r.cuantas; ++n) {
         const Jugada& j = r.jugadas[n];
         retirar_carta(m, j.asiento, j.hueco);
-        if (n % 4 == 0) ++m.salidas[palo_de_codigo(j.codigo)];
-        if (n % 4 == 0 && n <= en_curso) m.la_salida = palo_de_codigo(j.codigo);
+        if (n % num_asientos == 0) ++m.salidas[palo_de_codigo(j.codigo)];
+        if (n % num_asientos == 0 && n <= en_curso) m.la_salida = palo_de_codigo(j.codigo);
         if (n < en_curso) continue;
         m.palo[j.asiento] = palo_de_codigo(j.codigo);
         m.valor[j.asiento] = rango_de_codigo(j.codigo);
@@ -198,12 +203,12 @@ void mesa_actual(Mesa& m, const Conocimiento& k, const Mundo& w) {
         m.centro[j.asiento].dibujo = naipe_de_codigo(j.codigo);
         m.centro[j.asiento].visible = true;
     }
-    for (int i = 1; i <= 10; ++i) m.manos[yo][i].enabled = true;
+    for (int i = 1; i <= cartas_por_mano; ++i) m.manos[yo][i].enabled = true;
     for (int asiento = derecha; asiento <= yo; ++asiento)
         for (int palo = oros; palo <= bastos; ++palo)
             m.cantado[asiento][palo] = k.cantado[asiento][palo];
     m.quien_sale = k.quien_sale;
-    m.baza_numero = r.cuantas / 4 + 1;
+    m.baza_numero = r.cuantas / num_asientos + 1;
     poner_marcadores(m, k, false);
     m.jugando.enabled = false;
 }
