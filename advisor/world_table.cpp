@@ -19,10 +19,18 @@ void PlataformaMundo::carta_puesta(int asiento, int codigo) {
     ++cursor;
 }
 
+namespace {
+
+// izquierda's low-card lookup draws among three (players/seat_play.h).
+constexpr int num_opciones_as_izquierda = 3;
+
+} // namespace
+
 int AzarEnumerado::sortear(int k) {
     assert(k >= 1);
     // No search, or the leader's card is down: the draw chooses nothing.
     if (!plataforma_ || plataforma_->cursor > inicio_) return 1;
+    if (sin_as_izquierda_ && k == num_opciones_as_izquierda) return 1;
     assert(usadas_ < max_tiradas);
     if (usadas_ >= fijadas) {
         tirada[usadas_] = 1;
@@ -75,6 +83,8 @@ bool salida_en_rejilla(Mesa& m, int lider, int inicio, PlataformaMundo& platafor
 // ones recorded from `inicio` on; m is left as the first such sequence leaves
 // it (any other leaves the same cards in the same places).
 double salida_exacta(Mesa& m, int inicio, PlataformaMundo& plataforma, AzarEnumerado& azar) {
+    const bool sin_as =
+        m.quien_sale == izquierda && (m.en_mano[izquierda].cartas & los_cuatro(rango_as)) == 0;
     const Mesa antes = m;
     Mesa acierto = m;
     int cursor = 0; // the record's cursor after it
@@ -84,7 +94,7 @@ double salida_exacta(Mesa& m, int inicio, PlataformaMundo& plataforma, AzarEnume
         ++plataforma.hojas;
         if (!primera) m = antes;
         plataforma.esperar(plataforma.esperadas, inicio);
-        azar.empezar(plataforma, inicio);
+        azar.empezar(plataforma, inicio, sin_as);
         if (!pulsar(m, Control::jugando)) return 0;
         if (!plataforma.desvio) {
             double p = 1;

@@ -61,16 +61,19 @@ class AzarFijo final : public FuenteAzar {
 // every sequence of outcomes the chain can draw, in the order it draws them.
 // Once the leader's card is down, the draws that follow are the followers'
 // (izquierda draws on every low-card lookup, but only its lead reads the
-// draw): they choose nothing and are answered 1 without branching.
+// draw): they choose nothing and are answered 1 without branching. So is
+// izquierda's draw of three when it leads holding no As: that draw only
+// decides whether it may lead one.
 class AzarEnumerado final : public FuenteAzar {
   public:
     static constexpr int max_tiradas = 24;
 
     // Outcomes fixed for the first `n` draws of the next press; the leader's
     // card is the one put down at record position `inicio`.
-    void empezar(const PlataformaMundo& plataforma, int inicio) {
+    void empezar(const PlataformaMundo& plataforma, int inicio, bool sin_as_izquierda) {
         plataforma_ = &plataforma;
         inicio_ = inicio;
+        sin_as_izquierda_ = sin_as_izquierda;
         usadas_ = 0;
     }
     // No search: every draw answered 1 (the presses where no computer leads).
@@ -89,6 +92,7 @@ class AzarEnumerado final : public FuenteAzar {
   private:
     const PlataformaMundo* plataforma_ = nullptr;
     int inicio_ = 0;
+    bool sin_as_izquierda_ = false;
     int usadas_ = 0;
 };
 
