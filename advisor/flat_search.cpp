@@ -94,7 +94,7 @@ Consejo buscar_plano(const Conocimiento& k, const Ajustes& ajustes) {
         const std::uint64_t semilla = mezclar(ajustes.semilla, static_cast<std::uint64_t>(n));
         for (Carta& c : cartas) {
             if (!c.viva) continue;
-            c.valores.push_back(jugar_y_valorar(mundo, c.v.hueco, semilla));
+            c.valores.push_back(jugar_y_valorar(mundo, c.v.hueco, semilla, true));
             ++jugadas;
         }
         if (jugadas + fuente.trabajo() + vivas > limite) break;

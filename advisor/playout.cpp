@@ -3,6 +3,7 @@
 
 #include <cassert>
 
+#include "advisor/rollout_policy.h"
 #include "core/obligations.h"
 #include "handlers/play_out.h"
 #include "scoring/points.h"
@@ -50,9 +51,17 @@ struct SoloAceptadas {
 
 } // namespace
 
-void jugar_hasta_el_final(Mesa& m) {
-    int bazas = 0;
-    terminar_reparto(m, SoloAceptadas{m}, bazas);
+void jugar_hasta_el_final(Mesa& m, bool sensata) {
+    if (!sensata) {
+        int bazas = 0;
+        terminar_reparto(m, SoloAceptadas{m}, bazas);
+        return;
+    }
+    while (jugar_hasta_su_turno(m)) {
+        const int codigo = carta_sensata(m);
+        assert(codigo != 0);
+        pulsar_carta(m, hueco_de(m, codigo));
+    }
 }
 
 bool jugar_hasta_su_turno(Mesa& m) {
@@ -67,7 +76,7 @@ bool jugar_hasta_su_turno(Mesa& m) {
     return false;
 }
 
-double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla) {
+double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla, bool sensata) {
     assert(es_ranura(hueco) && mundo.manos[yo][hueco].visible);
     PlataformaMundo plataforma;
     AzarGuionado azar(semilla);
@@ -75,7 +84,7 @@ double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla) {
     partida.plataforma = &plataforma;
     partida.azar = &azar;
     pulsar_carta(partida, hueco);
-    jugar_hasta_el_final(partida);
+    jugar_hasta_el_final(partida, sensata);
     return valor_del_final(partida, plataforma);
 }
 

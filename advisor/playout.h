@@ -11,9 +11,10 @@
 namespace quimbel::consejo {
 
 // Press on until the deal is over (only barajar can act): collect, start the
-// next trick, the human playing his first accepted card. His other cards are
-// not clicked: the obligations name the accepted ones at once.
-void jugar_hasta_el_final(Mesa& m);
+// next trick, the human playing his first accepted card (his other cards are
+// not clicked: the obligations name the accepted ones at once), or with
+// `sensata` the card of advisor/rollout_policy.h.
+void jugar_hasta_el_final(Mesa& m, bool sensata = false);
 
 // Press on until the human is to play (true) or the deal is over (false).
 bool jugar_hasta_su_turno(Mesa& m);
@@ -23,7 +24,7 @@ int hueco_de(const Mesa& m, int codigo);
 
 // The human's card in `hueco` played in a world at his turn and the deal
 // played out, the game's draws from `semilla`: what the end is worth.
-double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla);
+double jugar_y_valorar(const Mesa& mundo, int hueco, std::uint64_t semilla, bool sensata);
 
 // Our team's chance of winning the match at the start of a deal, with these
 // games, when each deal is an even game between the teams.

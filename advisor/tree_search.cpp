@@ -89,7 +89,7 @@ class Arbol {
             camino_.push_back(actual);
             pulsar_carta(m, hueco_de(m, nodos_[static_cast<std::size_t>(actual)].codigo));
             if (nuevo) {
-                jugar_hasta_el_final(m);
+                jugar_hasta_el_final(m, true);
                 break;
             }
             if (!jugar_hasta_su_turno(m)) break;
