@@ -21,7 +21,7 @@
 
 namespace quimbel::consejo {
 
-// The window's sample count, and the default of `quimbel-sim duel`.
+// The sampling searches' count of worlds, and the default of `quimbel-sim duel --samples`.
 inline constexpr int muestras_por_defecto = 48;
 
 // How the hint searches.
@@ -44,7 +44,7 @@ struct Ajustes {
     int muestras = muestras_por_defecto;       // v1, muestreo: worlds played out per card
     int presupuesto = presupuesto_por_defecto; // plana, ismcts: playouts in all
     std::uint64_t semilla = 1;                 // the hint's own draws
-    Busqueda busqueda = Busqueda::muestreo;
+    Busqueda busqueda = Busqueda::plana;
 };
 
 struct Valoracion {
