@@ -9,14 +9,10 @@ namespace quimbel::consejo {
 namespace {
 
 // Which card is cheaper to give away: a plain card before a trump, then
-// fewer points, then a lower rank; a Caballo or Rey of a pair not yet
-// declared is kept for the 20 or 40 it will score, as long as can be.
-int coste(const Mesa& m, int codigo, int triunfo) {
+// fewer points, then a lower rank.
+int coste(int codigo, int triunfo) {
     const int rango = rango_de_codigo(codigo);
-    const int palo = palo_de_codigo(codigo);
-    const bool de_pareja = (rango == rango_caballo || rango == rango_rey) && !m.cantado[yo][palo] &&
-                           contiene_todas(m.en_mano[yo].cartas, caballo_y_rey(palo));
-    return de_pareja * 2000 + (palo == triunfo) * 1000 + puntos_de_carta(rango) * 20 + rango;
+    return (palo_de_codigo(codigo) == triunfo) * 1000 + puntos_de_carta(rango) * 20 + rango;
 }
 
 // Whether `a` beats `b` on a trick led in `salida`.
@@ -48,12 +44,11 @@ int carta_sensata(const Mesa& m) {
 
     int barata = 0, cara = 0, ganadora = 0, as_llano = 0;
     for (int codigo : cada_carta(aceptadas)) {
-        const int c = coste(m, codigo, triunfo);
-        if (!barata || c < coste(m, barata, triunfo)) barata = codigo;
-        if (palo_de_codigo(codigo) != triunfo && c < 1000 && (!cara || c > coste(m, cara, triunfo)))
-            cara = codigo;
+        const int c = coste(codigo, triunfo);
+        if (!barata || c < coste(barata, triunfo)) barata = codigo;
+        if (palo_de_codigo(codigo) != triunfo && (!cara || c > coste(cara, triunfo))) cara = codigo;
         if (mejor && gana_a(codigo, mejor, m.la_salida, triunfo) &&
-            (!ganadora || c < coste(m, ganadora, triunfo)))
+            (!ganadora || c < coste(ganadora, triunfo)))
             ganadora = codigo;
         if (rango_de_codigo(codigo) == rango_as && palo_de_codigo(codigo) != triunfo)
             as_llano = codigo;
