@@ -3,6 +3,7 @@
 
 #include <QLabel>
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "core/cards.h"
