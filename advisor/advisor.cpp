@@ -1,105 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "advisor/advisor.h"
 
-#include "advisor/hidden_cards.h"
-#include "advisor/playout.h"
-#include "advisor/world_table.h"
-#include "handlers/controls.h"
+#include "advisor/searches.h"
 
 namespace quimbel::consejo {
 
-namespace {
-
-// Draws of worlds per world wanted, before giving up on finding worlds whose
-// chains played as seen.
-constexpr int intentos_por_mundo = 24;
-// A world whose chains would have played otherwise still counts a little,
-// when too few that agree were found.
-constexpr double peso_incoherente = 0.1;
-
-struct MundoJugable {
-    Mesa mesa;
-    double peso;
-};
-
-std::uint64_t mezclar(std::uint64_t semilla, std::uint64_t n) {
-    std::uint64_t s = semilla ^ (n * 0xD1B54A32D192ED03ULL);
-    return splitmix64(s);
-}
-
-} // namespace
-
 Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes) {
-    Consejo consejo;
-    const int muestras = ajustes.muestras > 0 ? ajustes.muestras : 1;
-    const Incognitas incognitas(k);
-    Dado dado(ajustes.semilla);
-
-    PlataformaMundo plataforma;
-    AzarFijo fijo;
-    AzarGuionado azar;
-    Mesa m(plataforma, fijo);
-
-    std::vector<MundoJugable> mundos;
-    std::vector<Mundo> de_reserva; // drawn, but their chains disagree
-    mundos.reserve(static_cast<std::size_t>(muestras));
-    Mundo w;
-    for (int intento = 0;
-         intento < muestras * intentos_por_mundo && static_cast<int>(mundos.size()) < muestras;
-         ++intento) {
-        if (!incognitas.sortear(dado, w)) continue;
-        if (rehacer_reparto(m, k, w, plataforma, fijo))
-            mundos.push_back({m, 1.0});
-        else if (static_cast<int>(de_reserva.size()) < muestras)
-            de_reserva.push_back(w);
+    switch (ajustes.busqueda) {
+    case Busqueda::v1:
+    case Busqueda::muestreo: return buscar_por_muestreo(k, ajustes);
+    case Busqueda::plana: return buscar_plano(k, ajustes);
+    case Busqueda::ismcts: break;
     }
-    consejo.coherentes = static_cast<int>(mundos.size());
-    const int minimo = (muestras + 3) / 4;
-    for (const Mundo& r : de_reserva) {
-        if (static_cast<int>(mundos.size()) >= minimo) break;
-        mesa_actual(m, k, r);
-        mundos.push_back({m, peso_incoherente});
-    }
-    if (mundos.empty()) return consejo; // no deal fits (a table laid by hand)
-    consejo.mundos = static_cast<int>(mundos.size());
-    plataforma.esperar(nullptr, 0);
-
-    // The cards the obligations accept: the same in every world, since they
-    // depend on the human's hand and the table alone.
-    for (int i = 1; i <= 10; ++i) {
-        if (!k.en_mano_yo[i]) continue;
-        Mesa prueba = mundos[0].mesa;
-        if (pulsar_carta(prueba, i) && !prueba.en_mano_en(yo, i))
-            consejo.valores.push_back({i, k.mano_yo[i], 0.0});
-    }
-
-    double peso_total = 0;
-    for (std::size_t n = 0; n < mundos.size(); ++n) {
-        const std::uint64_t semilla = mezclar(ajustes.semilla, n);
-        for (Valoracion& v : consejo.valores) {
-            Mesa partida = mundos[n].mesa;
-            partida.plataforma = &plataforma;
-            partida.azar = &azar;
-            // The same draws for every card in a world: the cards are told
-            // apart by what they do, not by luck.
-            azar.sembrar(semilla);
-            plataforma.fin_partida = 0;
-            pulsar_carta(partida, v.hueco);
-            jugar_hasta_el_final(partida);
-            v.valor += mundos[n].peso * valor_del_final(partida, plataforma);
-        }
-        peso_total += mundos[n].peso;
-    }
-    const Valoracion* mejor = nullptr;
-    for (Valoracion& v : consejo.valores) {
-        v.valor /= peso_total;
-        if (!mejor || v.valor > mejor->valor) mejor = &v;
-    }
-    if (mejor) {
-        consejo.hueco = mejor->hueco;
-        consejo.codigo = mejor->codigo;
-    }
-    return consejo;
+    return buscar_en_arbol(k, ajustes);
 }
 
 Pista pedir_pista(const Mesa& m, const Ajustes& ajustes) {

@@ -13,6 +13,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "advisor/knowledge.h"
@@ -20,12 +21,30 @@
 
 namespace quimbel::consejo {
 
-// The window's sample count, and the default of `quimbel-sim duel`.
+// The sampling searches' count of worlds, and the default of `quimbel-sim duel --samples`.
 inline constexpr int muestras_por_defecto = 48;
 
+// How the hint searches.
+enum class Busqueda {
+    v1,       // version 1.0: a fixed number of worlds, the leaders' draws from a
+              // grid, worlds kept or dropped, each played out once per card
+    muestreo, // as v1, with the draws enumerated exactly and worlds weighed
+    plana,    // flat: worlds drawn until a budget of playouts is spent, the
+              // cards compared on the same worlds and dropped once clearly worse
+    ismcts,   // a search tree over the human's own later cards, each pass
+              // in a world drawn afresh (information-set Monte Carlo)
+};
+inline constexpr std::string_view nombres_busqueda[] = {"v1", "sampling", "flat", "ismcts"};
+
+// The window's budget of playouts (a deal finished from one card in one
+// world), and the default of `quimbel-sim duel`.
+inline constexpr int presupuesto_por_defecto = 1000;
+
 struct Ajustes {
-    int muestras = muestras_por_defecto; // worlds played out per card
-    std::uint64_t semilla = 1;           // the hint's own draws
+    int muestras = muestras_por_defecto;       // v1, muestreo: worlds played out per card
+    int presupuesto = presupuesto_por_defecto; // plana, ismcts: playouts in all
+    std::uint64_t semilla = 1;                 // the hint's own draws
+    Busqueda busqueda = Busqueda::plana;
 };
 
 struct Valoracion {
@@ -39,7 +58,7 @@ struct Consejo {
     int codigo = 0;
     std::vector<Valoracion> valores; // each card the rules accept, by slot
     int mundos = 0;                  // worlds played out
-    int coherentes = 0;              // of them, those whose chains played as seen
+    int coherentes = 0;              // of them, those whose chains can have played as seen
 };
 
 Consejo aconsejar(const Conocimiento& k, const Ajustes& ajustes = {});

@@ -5,7 +5,7 @@ namespace quimbel::consejo {
 
 Conocimiento conocimiento_de(const Mesa& m) {
     Conocimiento k;
-    for (int i = 1; i <= 10; ++i) {
+    for (int i = 1; i <= cartas_por_mano; ++i) {
         k.mano_yo[i] = m.en_hueco[yo][i];
         k.en_mano_yo[i] = m.en_mano_en(yo, i);
     }

@@ -12,13 +12,13 @@
 namespace quimbel::consejo {
 
 struct Conocimiento {
-    int mano_yo[11] = {};     // the human's image slots as grouped: the card of each, 0 if none
-    bool en_mano_yo[11] = {}; // whether that card is still held
-    int pinta = 0;            // the trump card
-    int turno_mano = 0;       // the deal's first leader; the dealer sits before it
-    int quien_sale = 0;       // the leader of the trick in play
-    RegistroPublico registro; // every card put down in this deal
-    int cantado[5][5] = {};   // the pairs declared: cantado[seat][suit]
+    int mano_yo[por_ranura] = {}; // the human's image slots as grouped: the card of each, 0 if none
+    bool en_mano_yo[por_ranura] = {};        // whether that card is still held
+    int pinta = 0;                           // the trump card
+    int turno_mano = 0;                      // the deal's first leader; the dealer sits before it
+    int quien_sale = 0;                      // the leader of the trick in play
+    RegistroPublico registro;                // every card put down in this deal
+    int cantado[por_asiento][por_palo] = {}; // the pairs declared: cantado[seat][suit]
     int tanteo_nosotros = 0, tanteo_ellos = 0;
     int juegos_nosotros = 0, juegos_ellos = 0;
 

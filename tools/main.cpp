@@ -5,8 +5,8 @@
 //   quimbel-sim bench [--deals N] [--seed S]              whole deals per second, and the signature
 //   quimbel-sim soak [--scripts N] [--deals D] [--seed S] random scripts, checked after every
 //   command
-//   quimbel-sim duel [--matches N] [--seed S] [--human P] [--samples K]   whole matches, the
-//   human's seat played by a policy
+//   quimbel-sim duel [--matches N] [--seed S] [--human P] [--versus Q] [--samples K]
+//   [--budget B]   whole matches, the human's seat played by a policy (or two, paired)
 //   quimbel-sim SUBCOMMAND --help, quimbel-sim --version
 #include <cstdio>
 #include <iostream>
@@ -27,7 +27,7 @@ constexpr const char* uso = "usage: quimbel-sim script < SCRIPT\n"
                             "       quimbel-sim bench [--deals N] [--seed S]\n"
                             "       quimbel-sim soak [--scripts N] [--deals D] [--seed S]\n"
                             "       quimbel-sim duel [--matches N] [--seed S] [--human P] "
-                            "[--samples K]\n"
+                            "[--versus Q] [--samples K] [--budget B]\n"
                             "       quimbel-sim SUBCOMMAND --help\n"
                             "       quimbel-sim --version\n";
 
@@ -56,12 +56,16 @@ constexpr const char* ayuda_soak =
     "otherwise the last line is \"N passed, 0 failed\".\n";
 
 constexpr const char* ayuda_duel =
-    "usage: quimbel-sim duel [--matches N] [--seed S] [--human first|random|hint]\n"
-    "                        [--samples K]\n"
+    "usage: quimbel-sim duel [--matches N] [--seed S] [--human P] [--versus Q]\n"
+    "                        [--samples K] [--budget B]\n"
     "Plays N whole matches (default 2000) from seed S (default 1), the human's seat\n"
-    "played by a policy (default first): the first card the rules accept, a random\n"
-    "one, or the hint's card (from K worlds, default the window's). Prints the\n"
-    "matches won and lost by our team with a 95% interval, the games per match,\n"
+    "played by policy P (default first): first (the first card the rules accept),\n"
+    "random (a random one), hint (the window's hint), or hint-SEARCH, the hint with\n"
+    "one of its searches: v1 (version 1.0's, K worlds), sampling (K worlds), flat or\n"
+    "ismcts (a budget of B playouts). Each match is dealt from its own seeds, so\n"
+    "with --versus Q the same matches are also played under policy Q and the\n"
+    "paired difference in matches won is printed with its 95% interval. Prints\n"
+    "each policy's matches won and lost with a 95% interval, the games per match,\n"
     "the card points per deal of each team and, for the hint, the median and the\n"
     "largest processor time per suggestion.\n";
 

@@ -35,6 +35,10 @@ const QList<Tecla>& teclas() {
         {QStringLiteral("P"),
          QStringLiteral("Pista: cuando te toca echar, marca la carta que más te conviene "
                         "y el lector de pantalla la dice; no la echa por ti.")},
+        {QStringLiteral("A"),
+         QStringLiteral("Análisis: cuando te toca echar, escribe en cada carta que puedes echar "
+                        "la probabilidad de ganar la partida si la echas, y la mejor en el color "
+                        "de la pista; el lector de pantalla dice cada carta con la suya.")},
         {QStringLiteral("F1"), QStringLiteral("Abre esta ayuda.")},
         {QStringLiteral("Esc"), QStringLiteral("Cierra esta ayuda.")},
     };

@@ -138,6 +138,7 @@ void VentanaMesa::construir() {
     construir_centro();
     construir_tanteo();
     construir_pista();
+    analisis_ = std::make_unique<EtiquetasAnalisis>(this);
     construir_anuncios();
     construir_botones();
 }
@@ -371,6 +372,9 @@ void VentanaMesa::enlazar() {
     auto* p = new QShortcut(QKeySequence(Qt::Key_P), this);
     p->setAutoRepeat(false); // a held key asks once
     connect(p, &QShortcut::activated, this, &VentanaMesa::pedir_pista);
+    auto* a = new QShortcut(QKeySequence(Qt::Key_A), this);
+    a->setAutoRepeat(false);
+    connect(a, &QShortcut::activated, this, &VentanaMesa::pedir_analisis);
 }
 
 // The help opens where the game stays in view (ui/help_place.h); once open,
@@ -420,6 +424,15 @@ void VentanaMesa::pedir_pista() {
     accesible::anunciar(pista_);
 }
 
+// The analysis writes the hint's values on the cards (ui/analysis_tags.h):
+// the same search as P, so the card it marks best is the one P marks.
+void VentanaMesa::pedir_analisis() {
+    if (plataforma_.terminado() || plataforma_.esperando()) return;
+    const consejo::Pista pista = consejo::pedir_pista(mesa_);
+    if (pista.hueco == 0) return; // not the human's turn
+    analisis_->mostrar(pista.consejo, e_.manos[yo]);
+}
+
 // The mark lasts while its card can still be played: it goes with the card,
 // or with the turn.
 void VentanaMesa::quitar_pista_gastada() {
@@ -451,6 +464,7 @@ void VentanaMesa::refrescar() {
     // card or button that hides or locks on down the Tab order, as if by Tab.
     QWidget* foco = focusWidget();
     quitar_pista_gastada();
+    analisis_->quitar_si_gastadas(mesa_);
     vista_.refrescar();
     foco_.tras_un_paso(foco);
 }

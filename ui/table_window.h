@@ -11,6 +11,7 @@
 #include "core/random_source.h"
 #include "core/table.h"
 #include "handlers/controls.h"
+#include "ui/analysis_tags.h"
 #include "ui/picture_store.h"
 #include "ui/qt_platform.h"
 #include "ui/table_elements.h"
@@ -64,8 +65,9 @@ class VentanaMesa : public QWidget {
     void pulsar_boton(Control c);
     void pulsar_yo(int indice);
     void refrescar();
-    void mostrar_ayuda(); // F1
-    void pedir_pista();   // P
+    void mostrar_ayuda();  // F1
+    void pedir_pista();    // P
+    void pedir_analisis(); // A
     void quitar_pista_gastada();
 
     std::unique_ptr<FuenteAzar> azar_propio_;
@@ -75,10 +77,11 @@ class VentanaMesa : public QWidget {
     ElementosMesa e_;
     VistaMesa vista_;
     FocoMesa foco_;
-    QWidget* ayuda_ = nullptr; // "Reglas y ayuda", made at the first F1
-    QLabel* pista_ = nullptr;  // "PISTA", over the card the hint suggests
-    int hueco_pista_ = 0;      // that card's slot, 0 while none is marked
-    int codigo_pista_ = 0;     // and its code
+    QWidget* ayuda_ = nullptr;                    // "Reglas y ayuda", made at the first F1
+    QLabel* pista_ = nullptr;                     // "PISTA", over the card the hint suggests
+    int hueco_pista_ = 0;                         // that card's slot, 0 while none is marked
+    int codigo_pista_ = 0;                        // and its code
+    std::unique_ptr<EtiquetasAnalisis> analisis_; // A's chances, on the cards
 };
 
 } // namespace quimbel

@@ -4,15 +4,16 @@
 // nothing at the table, and the worlds it plays are the deal as it was.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <vector>
 
 #include "advisor/advisor.h"
+#include "advisor/hidden_cards.h"
 #include "advisor/playout.h"
 #include "advisor/world_table.h"
 #include "core/deal.h"
 #include "core/hand_slots.h"
-#include "core/picture.h"
 #include "handlers/controls.h"
 #include "handlers/play_out.h"
 #include "support/headless_table.h"
@@ -41,36 +42,44 @@ void en_cada_turno(std::uint64_t semilla, int repartos,
     }
 }
 
-// The same table with what the human cannot see dealt again: the unseen cards
-// of the computer seats change slots within a seat, or change seats with a card
-// of the same suit (so every void and count stays), pairs declared and the
-// trump card staying put; and the deck scrambled.
-void redistribuir(Mesa& m, consejo::Dado& dado) {
+// The deal as it was at its start: each computer seat's cards, slot by slot.
+Mundo reparto_real(const Mesa& m) {
+    Mundo real;
+    for (int s = derecha; s <= izquierda; ++s)
+        for (int i = 1; i <= cartas_por_mano; ++i) real.codigo[s][i] = m.en_hueco[s][i];
+    return real;
+}
+
+// The same table with what the human cannot see dealt again: the cards the
+// computer seats still hold swapped in pairs, within a seat or between seats,
+// whenever the deal still fits what was seen (no known void broken, declared
+// pairs and the trump card in their seat); and the deck scrambled. Returns
+// how many cards changed seat.
+int redistribuir(Mesa& m, consejo::Dado& dado) {
+    const Incognitas incognitas(conocimiento_de(m));
     struct Sitio {
         int asiento, hueco;
     };
     std::vector<Sitio> ocultos;
     for (int asiento = derecha; asiento <= izquierda; ++asiento)
-        for (int i = 1; i <= 10; ++i) {
-            const int codigo = m.en_hueco[asiento][i];
-            const int palo = palo_de_codigo(codigo);
-            const bool de_pareja = (rango_de_codigo(codigo) == rango_caballo ||
-                                    rango_de_codigo(codigo) == rango_rey) &&
-                                   m.cantado[asiento][palo];
-            if (m.en_mano_en(asiento, i) && codigo != dibujar(m).pinta.tag && !de_pareja)
-                ocultos.push_back({asiento, i});
-        }
-    for (int n = 0; n < 40 && ocultos.size() > 1; ++n) {
-        const Sitio a =
-            ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
-        const Sitio b =
-            ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
+        for (int i = 1; i <= cartas_por_mano; ++i)
+            if (m.en_mano_en(asiento, i)) ocultos.push_back({asiento, i});
+    int de_asiento = 0;
+    for (int n = 0; n < 60 && ocultos.size() > 1; ++n) {
+        auto uno = [&] {
+            return ocultos[static_cast<std::size_t>(dado.hasta(static_cast<int>(ocultos.size())))];
+        };
+        const Sitio a = uno(), b = uno();
         const int ca = m.en_hueco[a.asiento][a.hueco], cb = m.en_hueco[b.asiento][b.hueco];
-        if (a.asiento != b.asiento && palo_de_codigo(ca) != palo_de_codigo(cb)) continue;
+        Mundo w = reparto_real(m);
+        std::swap(w.codigo[a.asiento][a.hueco], w.codigo[b.asiento][b.hueco]);
+        if (!incognitas.admite(w)) continue;
         colocar_carta(m, a.asiento, a.hueco, cb);
         colocar_carta(m, b.asiento, b.hueco, ca);
+        de_asiento += 2 * (a.asiento != b.asiento);
     }
     m.nota = Nota::cantan_oros;
+    return de_asiento;
 }
 
 // Whether the human may play slot i now: tried on a copy.
@@ -85,32 +94,36 @@ bool acepta(const Mesa& m, int i) {
 
 } // namespace
 
-// The suggestion and every value are the same whatever the unseen cards are,
-// and the suggestion is a card the obligations accept; the values are given
-// for exactly the cards they accept.
+// At more than a hundred positions, the suggestion and every value are the
+// same whatever the unseen cards are and wherever the game's draws stand; the
+// suggestion is a card the obligations accept, and the values are given for
+// exactly the cards they accept. Each search, with small settings.
 TEST(Pista, SeesOnlyWhatTheHumanSeesAndSuggestsAnAcceptedCard) {
-    int turnos = 0, redistribuidos = 0;
-    for (std::uint64_t semilla : {3u, 11u}) {
+    int posiciones = 0, de_asiento = 0;
+    for (std::uint64_t semilla : {3u, 11u, 17u, 23u}) {
         consejo::Dado dado(semilla);
         en_cada_turno(semilla, 3, [&](Mesa& m) {
-            if (++turnos % 3 != 0) return;
-            const Ajustes ajustes{6, 77};
+            Ajustes ajustes;
+            ajustes.semilla = 77 + semilla;
+            ajustes.muestras = 4;
+            ajustes.presupuesto = 40;
+            ajustes.busqueda =
+                static_cast<Busqueda>(posiciones % static_cast<int>(std::size(nombres_busqueda)));
+            ++posiciones;
             const Pista pista = pedir_pista(m, ajustes);
             ASSERT_NE(pista.hueco, 0);
             EXPECT_EQ(pista.nombre, nombre_carta(m.en_hueco[yo][pista.hueco]));
             EXPECT_TRUE(acepta(m, pista.hueco)) << pista.nombre;
             std::vector<int> aceptadas, valoradas;
-            for (int i = 1; i <= 10; ++i)
+            for (int i = 1; i <= cartas_por_mano; ++i)
                 if (m.en_mano_en(yo, i) && acepta(m, i)) aceptadas.push_back(i);
             for (const Valoracion& v : pista.consejo.valores) valoradas.push_back(v.hueco);
             EXPECT_EQ(valoradas, aceptadas);
 
             Mesa otra = m;
-            redistribuir(otra, dado);
-            bool cambia = false;
-            for (int s = derecha; s <= izquierda; ++s)
-                for (int i = 1; i <= 10; ++i) cambia |= otra.en_hueco[s][i] != m.en_hueco[s][i];
-            redistribuidos += cambia;
+            de_asiento += redistribuir(otra, dado);
+            AzarGuionado otro_azar(dado.siguiente());
+            otra.azar = &otro_azar;
             const Pista otra_pista = pedir_pista(otra, ajustes);
             EXPECT_EQ(otra_pista.hueco, pista.hueco);
             ASSERT_EQ(otra_pista.consejo.valores.size(), pista.consejo.valores.size());
@@ -118,8 +131,8 @@ TEST(Pista, SeesOnlyWhatTheHumanSeesAndSuggestsAnAcceptedCard) {
                 EXPECT_EQ(otra_pista.consejo.valores[n].valor, pista.consejo.valores[n].valor);
         });
     }
-    EXPECT_GT(turnos, 40);
-    EXPECT_GT(redistribuidos, 8) << "the unseen cards were hardly moved";
+    EXPECT_GT(posiciones, 100);
+    EXPECT_GT(de_asiento, 2 * posiciones) << "the unseen cards hardly changed seat";
 }
 
 // Deals played with a hint asked at every turn of the human put down the same
@@ -154,21 +167,63 @@ TEST(Pista, AskingChangesNothingAtTheTable) {
     EXPECT_EQ(jugar(true), jugar(false));
 }
 
-// The true deal always agrees with what was seen, and a world replayed to the
-// human's turn plays the rest of the deal exactly as the same world laid out
-// directly at that turn (the way a world that agrees with nothing is laid).
+// At every turn of the human in 200 whole matches from four seeds, the true
+// deal is one the worlds are drawn from, and its replay agrees with what was
+// seen for some draws of the leaders (version 1.0's grid of draws missed one
+// turn in 400, always in a trick izquierda led: seed 31, deal 2, trick 2 is
+// one).
+TEST(Pista, TheTrueDealAlwaysAgreesWithWhatWasSeen) {
+    int turnos = 0, partidas = 0;
+    double menor = 1;
+    for (std::uint64_t semilla : {31u, 2u, 5u, 9u}) {
+        prueba::MesaDePrueba t(semilla);
+        Mesa& m = t.m;
+        Form_Load(m);
+        auto fin_de_partida = [&t] {
+            int n = 0;
+            for (Anuncio a : t.plataforma.anuncios)
+                n += a == Anuncio::ganpartida || a == Anuncio::perpartida;
+            return n;
+        };
+        for (int reparto = 1; fin_de_partida() < 50; ++reparto) {
+            ASSERT_TRUE(pulsar(m, Control::barajar));
+            ASSERT_TRUE(pulsar(m, Control::ordenamelas));
+            for (int baza = 1; pulsar(m, Control::jugando); ++baza) {
+                ++turnos;
+                const Conocimiento k = conocimiento_de(m);
+                const Mundo real = reparto_real(m);
+                ASSERT_TRUE(Incognitas(k).admite(real))
+                    << "seed " << semilla << " deal " << reparto << " trick " << baza;
+                PlataformaMundo plataforma;
+                AzarGuionado azar;
+                Mesa rehecha(plataforma, azar);
+                const double p = rehacer_reparto(rehecha, k, real, plataforma);
+                ASSERT_GT(p, 0) << "seed " << semilla << " deal " << reparto << " trick " << baza;
+                menor = std::min(menor, p);
+                ASSERT_NE(jugar_primera_aceptada(m), 0);
+                ASSERT_TRUE(pulsar(m, Control::recoger));
+            }
+        }
+        partidas += fin_de_partida();
+    }
+    EXPECT_EQ(partidas, 200) << turnos;
+    EXPECT_GT(turnos, 15000);
+    EXPECT_LT(menor, 0.1) << "the leaders' draws are weighed, not only counted";
+}
+
+// A world replayed to the human's turn plays the rest of the deal exactly as
+// the same world laid out directly at that turn (the way a world that agrees
+// with nothing is laid).
 TEST(Pista, ReplayedWorldsAreTheDealAsItWas) {
     int turnos = 0;
     en_cada_turno(21, 4, [&](Mesa& m) {
         ++turnos;
         const Conocimiento k = conocimiento_de(m);
-        Mundo real;
-        for (int s = derecha; s <= izquierda; ++s)
-            for (int i = 1; i <= 10; ++i) real.codigo[s][i] = m.en_hueco[s][i];
+        const Mundo real = reparto_real(m);
         PlataformaMundo plataforma;
-        AzarFijo fijo;
+        AzarGuionado fijo;
         Mesa rehecha(plataforma, fijo);
-        ASSERT_TRUE(rehacer_reparto(rehecha, k, real, plataforma, fijo)) << "turn " << turnos;
+        ASSERT_GT(rehacer_reparto(rehecha, k, real, plataforma), 0) << "turn " << turnos;
         plataforma.esperar(nullptr, 0);
         Mesa directa(plataforma, fijo);
         mesa_actual(directa, k, real);

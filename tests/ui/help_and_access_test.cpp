@@ -102,10 +102,11 @@ TEST(Accesibilidad, LaMesaSeLeeEnEspanolSinLoQueNoDiceNada) {
     EXPECT_EQ(ventana->role(), QAccessible::Window);
     EXPECT_EQ(nombre(&t.ventana), "Quimbel (V1.0)");
     // The ten cards of the hand, the four of the trick, the trump, the hint's
-    // tag, the 32 announcements, the five buttons, the four scores and the two
-    // credits. No shape, back, hidden face, marker or header.
+    // tag, the analysis' ten tags, the 32 announcements, the five buttons, the
+    // four scores and the two credits. No shape, back, hidden face, marker or
+    // header.
     const QStringList lista = hijos(&t.ventana);
-    EXPECT_EQ(lista.size(), 59);
+    EXPECT_EQ(lista.size(), 69);
     for (const QString& n : lista)
         EXPECT_FALSE(n.contains(QRegularExpression("^(Shape|Line|Label9|Label2|tapa|mano\\d|"
                                                    "derecha|arriba|izquierda)")))

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the pictures in docs/ from the game's own code: every picture side by
-// side and the splash, at scale 1; the table in the middle of a trick at the
+// side, the splash and the analysis (key A), at scale 1; the table in the middle of a trick at the
 // scale the run was started with (QT_SCALE_FACTOR; the file name gets "@2x" at
 // double scale). scripts/screenshots.sh runs it at both scales.
 //
@@ -55,9 +55,11 @@ QImage hoja_de_contactos() {
 
 // The right seat leads (seed 3): its card, the partner's and the left seat's
 // are on the table, the focus waits on the human's first card and the hint
-// (P) marks the card it suggests. False if the table did not get there.
-bool mesa_en_medio_de_una_baza(const QString& fichero) {
-    AzarGuionado azar(3);
+// (P) marks the card it suggests, or the analysis (A) writes each playable
+// card's chance. False if the table did not get there.
+bool mesa_en_medio_de_una_baza(const QString& fichero, Qt::Key tecla = Qt::Key_P,
+                               std::uint64_t semilla = 3) {
+    AzarGuionado azar(semilla);
     VentanaMesa ventana(OpcionesMesa{IntervalosPausa{1, 2}, &azar, [] {}});
     ventana.show();
     if (!QTest::qWaitForWindowExposed(&ventana)) return false;
@@ -66,7 +68,7 @@ bool mesa_en_medio_de_una_baza(const QString& fichero) {
     for (QWidget* b : {e.barajar, e.ordenamelas, e.jugando})
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
     if (!e.manos[yo][1]->isEnabled() || e.recoger->isEnabled()) return false;
-    QTest::keyClick(&ventana, Qt::Key_P);
+    QTest::keyClick(&ventana, tecla);
     return ventana.grab().save(fichero);
 }
 
@@ -97,7 +99,8 @@ int main(int argc, char** argv) {
     bool bien = mesa_en_medio_de_una_baza(en + "screenshot-table" + escala + ".png");
     if (escala.isEmpty())
         bien = hoja_de_contactos().save(en + "contact-sheet.png") &&
-               presentacion(en + "screenshot-splash.png") && bien;
+               presentacion(en + "screenshot-splash.png") &&
+               mesa_en_medio_de_una_baza(en + "screenshot-analysis.png", Qt::Key_A, 17) && bien;
     if (!bien) {
         std::fprintf(stderr, "quimbel-screenshots: could not draw every picture into %s\n",
                      argv[1]);
