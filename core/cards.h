@@ -58,6 +58,21 @@ inline constexpr bool es_codigo(int codigo) {
     return codigo >= 1 && codigo <= num_cartas;
 }
 
+// A seat and a suit as the rules' signatures take them: made from a number
+// only on purpose (Asiento{k}, Palo{p}), so that a suit cannot be passed for
+// a seat, nor a bare number for either; read as the number they are wherever
+// the tables are indexed by them.
+struct Asiento {
+    int n;
+    constexpr explicit Asiento(int numero) : n(numero) { assert(es_asiento(numero)); }
+    constexpr operator int() const { return n; }
+};
+struct Palo {
+    int n;
+    constexpr explicit Palo(int numero) : n(numero) { assert(es_palo(numero)); }
+    constexpr operator int() const { return n; }
+};
+
 inline constexpr int siguiente_asiento(int asiento) {
     assert(es_asiento(asiento));
     return asiento == yo ? derecha : asiento + 1;

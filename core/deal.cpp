@@ -70,7 +70,7 @@ void repartir(Mesa& m, const int (&baraja)[por_carta]) {
     for (int vuelta = 1; vuelta <= cartas_por_mano; ++vuelta) {
         int asiento = m.quien_sale;
         for (int n = 0; n < num_asientos; ++n) {
-            dar_carta(m, asiento, vuelta, naipe_codigo(baraja[posicion++]));
+            dar_carta(m, Asiento{asiento}, vuelta, naipe_codigo(baraja[posicion++]));
             asiento = siguiente_asiento(asiento);
         }
     }
@@ -83,7 +83,7 @@ void repartir(Mesa& m, const int (&baraja)[por_carta]) {
     m.pinta_a_la_vista = true;
 }
 
-void dar_carta(Mesa& m, int asiento, int vuelta, int codigo) {
+void dar_carta(Mesa& m, Asiento asiento, int vuelta, int codigo) {
     assert(es_asiento(asiento) && es_ranura(vuelta) && es_codigo(codigo));
     pausa_corta(m);
     m.en_hueco[asiento][vuelta] = static_cast<unsigned char>(codigo);

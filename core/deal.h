@@ -17,6 +17,6 @@ void barajar_cartas(Mesa& m, int (&baraja)[por_carta]);
 void repartir(Mesa& m, const int (&baraja)[por_carta]);
 // dar_carta_derecha ... dar_carta_yo: the card `codigo` into the seat's slot
 // `vuelta`, after the short pause.
-void dar_carta(Mesa& m, int asiento, int vuelta, int codigo);
+void dar_carta(Mesa& m, Asiento asiento, int vuelta, int codigo);
 
 } // namespace quimbel

@@ -18,10 +18,10 @@ Ganador mejor_de(const Mesa& m, int palo) {
 } // namespace
 
 Ganador ganador_baza(const Mesa& m) {
-    return baza_a(m, palo_de_codigo(m.carta_de_pinta));
+    return baza_a(m, Palo{palo_de_codigo(m.carta_de_pinta)});
 }
 
-Ganador baza_a(const Mesa& m, int palo) {
+Ganador baza_a(const Mesa& m, Palo palo) {
     if (const Ganador g = mejor_de(m, palo); g.asiento != 0) return g;
     // The suit led is looked at once: with the leader's card missing and no
     // card of `palo` down there is no winner to find.

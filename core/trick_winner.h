@@ -21,6 +21,6 @@ struct Ganador {
 Ganador ganador_baza(const Mesa& m);
 // baza_a_oros ... baza_a_bastos: the highest card of `palo` on the table;
 // when none is down, the highest card of the suit led.
-Ganador baza_a(const Mesa& m, int palo);
+Ganador baza_a(const Mesa& m, Palo palo);
 
 } // namespace quimbel

@@ -31,21 +31,15 @@ void yo_Click(Mesa& m, int ranura) {
     // no second card can be played into this trick.
     m.juega_yo = false;
 
-    switch (m.quien_sale) {
-    case derecha: break; // the human played fourth
-    case arriba: seguir_y_echar(m, derecha); break;
-    case izquierda:
-        seguir_y_echar(m, derecha);
-        seguir_y_echar(m, arriba);
-        break;
-    default: // the human led
+    // The seats after him follow, from derecha up to the one before the
+    // leader; when he led, all three, once his suit is counted as led.
+    const bool lidero = !es_maquina(m.quien_sale);
+    if (lidero) {
         m.la_salida = static_cast<unsigned char>(m.palo_en(yo));
         contar_salida(m);
-        seguir_y_echar(m, derecha);
-        seguir_y_echar(m, arriba);
-        seguir_y_echar(m, izquierda);
-        break;
     }
+    const int hasta = lidero ? yo : m.quien_sale;
+    for (int asiento = derecha; asiento < hasta; ++asiento) seguir_y_echar(m, Asiento{asiento});
 
     m.puede_recoger = true;
 }

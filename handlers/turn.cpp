@@ -30,8 +30,8 @@ void jugando_Click(Mesa& m) {
         m.en_baza[k] = 0; // the trick table's " ", "0", " "
     }
 
-    const int lider = m.quien_sale;
-    if (es_maquina(lider)) {
+    if (es_maquina(m.quien_sale)) {
+        const Asiento lider{m.quien_sale};
         // The first trick of the deal opens with an As when the leader has one.
         int ranura = mano_entera(m, lider) ? echar_as(m, lider) : 0;
         if (ranura == 0) {
@@ -46,13 +46,13 @@ void jugando_Click(Mesa& m) {
         // The seats between the leader and the human.
         for (int asiento = siguiente_asiento(lider); asiento != yo;
              asiento = siguiente_asiento(asiento))
-            seguir_y_echar(m, asiento);
+            seguir_y_echar(m, Asiento{asiento});
     }
     // The human's cards become clickable only after the last computer card.
     habilitar_mis_cartas(m);
 }
 
-void seguir_y_echar(Mesa& m, int asiento) {
+void seguir_y_echar(Mesa& m, Asiento asiento) {
     if (const int ranura = seguir(m, *m.azar, asiento)) echar_carta(m, asiento, ranura);
 }
 

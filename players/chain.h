@@ -20,12 +20,12 @@ namespace quimbel {
 
 // Every chooser and sub-chooser has this shape: suit, then seat (1..3); what
 // it gives is the set of cards it would play from.
-using Elector = Conjunto (*)(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
+using Elector = Conjunto (*)(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento);
 
 // The cards of the first chooser of the list that finds any, trying them in
 // order on one suit; empty when none does.
 template <Elector elegir, Elector... siguientes>
-inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     const Conjunto cartas = elegir(m, azar, palo, asiento);
     if constexpr (sizeof...(siguientes) > 0)
         if (cartas == 0) return primeras_halladas<siguientes...>(m, azar, palo, asiento);
@@ -35,16 +35,17 @@ inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, int palo, int
 // The chain on one suit: the slot of the card its first chooser that finds
 // any would play, 0 when none does.
 template <Elector... cadena>
-inline int probar(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+inline int probar(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     return primera_de(m, asiento, primeras_halladas<cadena...>(m, azar, palo, asiento));
 }
 
 // Each kind of the chain over every suit of `palos` (the kind in the outer
 // loop, the suits in the given order inside), until one finds a card.
 template <Elector elegir, Elector... siguientes, std::size_t P>
-inline int probar_por_palos(const Mesa& m, FuenteAzar& azar, const int (&palos)[P], int asiento) {
+inline int probar_por_palos(const Mesa& m, FuenteAzar& azar, const int (&palos)[P],
+                            Asiento asiento) {
     for (int palo : palos)
-        if (const int ranura = probar<elegir>(m, azar, palo, asiento)) return ranura;
+        if (const int ranura = probar<elegir>(m, azar, Palo{palo}, asiento)) return ranura;
     if constexpr (sizeof...(siguientes) > 0)
         return probar_por_palos<siguientes...>(m, azar, palos, asiento);
     else
@@ -52,7 +53,7 @@ inline int probar_por_palos(const Mesa& m, FuenteAzar& azar, const int (&palos)[
 }
 
 // The seat's opponents are the seats of the other team.
-inline bool es_contrario(int asiento, int otro) {
+inline bool es_contrario(Asiento asiento, int otro) {
     return equipo_de(otro) != equipo_de(asiento);
 }
 

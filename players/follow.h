@@ -9,14 +9,14 @@ namespace quimbel {
 
 // The slot of the card the seat follows with (seguir_derecha, seguir_arriba,
 // seguir_izquierda), 0 when its hand is empty.
-int seguir(const Mesa& m, FuenteAzar& azar, int asiento);
+int seguir(const Mesa& m, FuenteAzar& azar, Asiento asiento);
 // hay_fallo and quien_falla: the last seat that has trumped a trick led in
 // another suit, 0 when none has.
 int mirar_fallo(const Mesa& m);
 
 // Per led suit and seat (seguir_palo_oros_derecha ...).
-int seguir_palo(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
-int seguir_barato(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
-int seguir_cargando(const Mesa& m, FuenteAzar& azar, int palo, int asiento);
+int seguir_palo(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento);
+int seguir_barato(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento);
+int seguir_cargando(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento);
 
 } // namespace quimbel

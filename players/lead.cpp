@@ -22,7 +22,7 @@ Conjunto cantes_contrarios(const Mesa& m, int a, int b) {
 
 } // namespace
 
-Salida salida(const Mesa& m, FuenteAzar& azar, int asiento) {
+Salida salida(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
     assert(es_maquina(asiento));
     // The seats of the other team.
     const int a = asiento == arriba ? derecha : arriba;
@@ -32,17 +32,17 @@ Salida salida(const Mesa& m, FuenteAzar& azar, int asiento) {
     // where the seat has no As, Tres or low card gives nothing, and the next
     // suit is looked at.
     for (int caballo : cada_carta(cantes_contrarios(m, a, b))) {
-        const int palo = palo_de_codigo(caballo);
+        const Palo palo{palo_de_codigo(caballo)};
         if (const int ranura = contra_cante(m, azar, palo, asiento)) return {ranura, palo};
     }
     return {salir_mala(m, azar, asiento), 0};
 }
 
-int contra_cante(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+int contra_cante(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     return probar<as, baja>(m, azar, palo, asiento);
 }
 
-int salir_mala(const Mesa& m, FuenteAzar& azar, int asiento) {
+int salir_mala(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
     const int sorteo = azar.sortear(num_palos);
     // The four suits in cycle from the drawn one.
     int orden[num_palos];

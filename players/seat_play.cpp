@@ -5,7 +5,7 @@
 
 namespace quimbel {
 
-void echar_carta(Mesa& m, int asiento, int ranura) {
+void echar_carta(Mesa& m, Asiento asiento, int ranura) {
     assert(es_maquina(asiento) && es_ranura(ranura) && m.en_mano_en(asiento, ranura));
     pausa_corta(m);
     const int codigo = m.en_hueco[asiento][ranura];

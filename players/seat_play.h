@@ -19,11 +19,11 @@ namespace quimbel {
 
 // echar_carta_derecha/_arriba/_izquierda: put the seat's card in `ranura`
 // on the table, after the short pause.
-void echar_carta(Mesa& m, int asiento, int ranura);
+void echar_carta(Mesa& m, Asiento asiento, int ranura);
 
 // The slot of the seat's first card, in slot order, among `buscadas`; 0 when
 // it holds none of them.
-inline int primera_de(const Mesa& m, int asiento, Conjunto buscadas) {
+inline int primera_de(const Mesa& m, Asiento asiento, Conjunto buscadas) {
     return m.en_mano[asiento].primer_hueco(buscadas);
 }
 
@@ -31,15 +31,15 @@ inline int primera_de(const Mesa& m, int asiento, Conjunto buscadas) {
 // each gives the cards of the seat's hand it looks for.
 
 // The Caballo and the Rey, the Tres, the As of the suit.
-inline Conjunto caballo_rey(const Mesa& m, FuenteAzar&, int palo, int asiento) {
+inline Conjunto caballo_rey(const Mesa& m, FuenteAzar&, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     return m.en_mano[asiento].cartas & caballo_y_rey(palo);
 }
-inline Conjunto tres(const Mesa& m, FuenteAzar&, int palo, int asiento) {
+inline Conjunto tres(const Mesa& m, FuenteAzar&, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     return m.en_mano[asiento].cartas & una_carta(codigo_de(palo, rango_tres));
 }
-inline Conjunto as(const Mesa& m, FuenteAzar&, int palo, int asiento) {
+inline Conjunto as(const Mesa& m, FuenteAzar&, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     return m.en_mano[asiento].cartas & una_carta(codigo_de(palo, rango_as));
 }
@@ -49,7 +49,7 @@ inline constexpr int sorteo_del_as_izquierda[por_palo] = {0, 2, 1, 3, 2};
 
 // The low cards (Dos to Sota). The leader looks for the As of the suit
 // first, then for its Tres when the suit has been led exactly once before.
-inline Conjunto baja(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+inline Conjunto baja(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     // izquierda draws on every call, leading or not, so that the draws of a
     // deal follow its calls exactly.
@@ -66,7 +66,7 @@ inline Conjunto baja(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
 }
 
 // echar_as_<seat>: the first As in the hand, of any suit.
-inline int echar_as(const Mesa& m, int asiento) {
+inline int echar_as(const Mesa& m, Asiento asiento) {
     assert(es_maquina(asiento));
     return primera_de(m, asiento, los_cuatro(rango_as));
 }

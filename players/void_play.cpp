@@ -23,7 +23,7 @@ constexpr int cuatro_palos[] = {oros, copas, espadas, bastos};
 
 // Over-trump: the seat's trumps of rank order [desde, hasta] that beat every
 // trump the other seats have put down.
-Conjunto sobrefallar(const Mesa& m, int triunfo, int asiento, int triunfo_mas_alto, int desde,
+Conjunto sobrefallar(const Mesa& m, Palo triunfo, Asiento asiento, int triunfo_mas_alto, int desde,
                      int hasta) {
     return m.en_mano[asiento].cartas & cartas_entre(triunfo, desde, hasta) &
            cartas_por_encima(triunfo, triunfo_mas_alto);
@@ -31,7 +31,7 @@ Conjunto sobrefallar(const Mesa& m, int triunfo, int asiento, int triunfo_mas_al
 
 } // namespace
 
-int fallar(const Mesa& m, FuenteAzar& azar, int triunfo, int asiento) {
+int fallar(const Mesa& m, FuenteAzar& azar, Palo triunfo, Asiento asiento) {
     assert(es_palo(triunfo) && es_maquina(asiento));
     // The highest rank among the trumps the other seats have put down
     // (pinta_derecha ... hold each one's, 0 for a card that is no trump).
@@ -64,10 +64,10 @@ int fallar(const Mesa& m, FuenteAzar& azar, int triunfo, int asiento) {
     return ranura;
 }
 
-int sin_palo(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
+int sin_palo(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     if (es_palo(m.la_pinta) && m.la_pinta != palo)
-        if (const int ranura = triunfar(m, azar, m.la_pinta, asiento)) return ranura;
+        if (const int ranura = triunfar(m, azar, Palo{m.la_pinta}, asiento)) return ranura;
     // Generous only when the own team is winning and the seat played last in
     // the first trick of the deal: the test is on the deal's first leader.
     if (ganador_baza(m).equipo == equipo_de(asiento) && m.turno_mano == siguiente_asiento(asiento))
@@ -75,19 +75,19 @@ int sin_palo(const Mesa& m, FuenteAzar& azar, int palo, int asiento) {
     return descartar(m, azar, asiento);
 }
 
-int triunfar(const Mesa& m, FuenteAzar& azar, int triunfo, int asiento) {
+int triunfar(const Mesa& m, FuenteAzar& azar, Palo triunfo, Asiento asiento) {
     // The cheapest trump first, the Caballo and the Rey last.
     return probar<baja, tres, as, caballo_rey>(m, azar, triunfo, asiento);
 }
 
-int cargar(const Mesa& m, FuenteAzar& azar, int asiento) {
+int cargar(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
     if (const int ranura =
             probar_por_palos<tres, caballo_rey, baja>(m, azar, cuatro_palos, asiento))
         return ranura;
     return echar_as(m, asiento);
 }
 
-int descartar(const Mesa& m, FuenteAzar& azar, int asiento) {
+int descartar(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
     if (const int ranura =
             probar_por_palos<baja, caballo_rey, tres>(m, azar, cuatro_palos, asiento))
         return ranura;

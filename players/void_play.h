@@ -8,13 +8,14 @@
 
 namespace quimbel {
 
-int fallar(const Mesa& m, FuenteAzar& azar, int triunfo,
-           int asiento); // fallar_copas_derecha ...: the trick is trumped
-int sin_palo(const Mesa& m, FuenteAzar& azar, int palo,
-             int asiento); // sin_palo_oros_derecha ...: no trump down
-int triunfar(const Mesa& m, FuenteAzar& azar, int triunfo,
-             int asiento);                                   // triunfar_copas_derecha ...
-int cargar(const Mesa& m, FuenteAzar& azar, int asiento);    // throw the most valuable card
-int descartar(const Mesa& m, FuenteAzar& azar, int asiento); // throw the cheapest card
+// fallar_copas_derecha ...: the trick is trumped.
+int fallar(const Mesa& m, FuenteAzar& azar, Palo triunfo, Asiento asiento);
+// sin_palo_oros_derecha ...: no trump down.
+int sin_palo(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento);
+// triunfar_copas_derecha ...
+int triunfar(const Mesa& m, FuenteAzar& azar, Palo triunfo, Asiento asiento);
+// Throw the most valuable card; the cheapest.
+int cargar(const Mesa& m, FuenteAzar& azar, Asiento asiento);
+int descartar(const Mesa& m, FuenteAzar& azar, Asiento asiento);
 
 } // namespace quimbel

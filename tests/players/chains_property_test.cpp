@@ -80,7 +80,8 @@ void comprobar_seguir(const Mesa& m, Conjunto antes, int asiento, int jugada) {
     }
 }
 
-void jugar_cadena(Mesa& m, int asiento, bool lidera) {
+void jugar_cadena(Mesa& m, int numero, bool lidera) {
+    const Asiento asiento{numero};
     Conjunto antes[por_asiento];
     for (int s = derecha; s <= yo; ++s) antes[s] = m.en_mano[s].cartas;
     const int ranura = lidera ? salida(m, *m.azar, asiento).ranura : seguir(m, *m.azar, asiento);

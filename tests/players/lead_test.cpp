@@ -18,7 +18,7 @@ struct Lider : MesaDeJugadores {
         m.quien_sale = lider;
         azar.guion = {(r - 0.5) / 4}; // a pair lead draws nothing: no draw is left over
         azar.siguiente = 0;
-        const Salida s = salida(m, azar, lider);
+        const Salida s = salida(m, azar, Asiento{lider});
         contra_palo = s.contra_palo;
         return echa_ranura(lider, s.ranura);
     }
@@ -74,5 +74,5 @@ TEST_F(Lider, AgainstAPairTheAsOrALowCardElseAtRandomFromTheDrawnSuit) {
     m.quien_sale = arriba;
     mano(derecha, {tres_de(oros), as_de(espadas)});
     azar.dara(1, 4);
-    EXPECT_EQ(echa_ranura(derecha, salir_mala(m, azar, derecha)), as_de(espadas));
+    EXPECT_EQ(echa_ranura(derecha, salir_mala(m, azar, Asiento{derecha})), as_de(espadas));
 }

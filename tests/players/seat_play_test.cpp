@@ -17,7 +17,7 @@ TEST_F(Elegir, EcharCartaShowsTheCardOnTheTableOnlyAfterThePause) {
     mano(derecha, {cuatro(oros), caballo(copas), as_de(espadas)});
     bool visible_en_la_pausa = true;
     plataforma.durante_pausa_corta = [&] { visible_en_la_pausa = m.en_mesa[derecha]; };
-    echar_carta(m, derecha, 2);
+    echar_carta(m, Asiento{derecha}, 2);
     EXPECT_FALSE(visible_en_la_pausa);
     // The trick table holds copas, the Caballo's rank and its code; the
     // notice names the card.
@@ -32,21 +32,26 @@ TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
     m.quien_sale = yo;
     mano(derecha, {rey(copas), caballo(copas), sota(oros), as_de(copas), cuatro(bastos),
                    tres_de(copas), dos(oros)});
-    EXPECT_EQ(echa_ranura(derecha, probar<baja>(m, azar, oros, derecha)), sota(oros));
-    EXPECT_EQ(echa_ranura(derecha, probar<caballo_rey>(m, azar, copas, derecha)), rey(copas));
-    EXPECT_EQ(echa_ranura(derecha, probar<caballo_rey>(m, azar, copas, derecha)), caballo(copas));
-    EXPECT_EQ((probar<tres, as>(m, azar, oros, derecha)), 0) << "no card of the kind";
+    EXPECT_EQ(echa_ranura(derecha, probar<baja>(m, azar, Palo{oros}, Asiento{derecha})),
+              sota(oros));
+    EXPECT_EQ(echa_ranura(derecha, probar<caballo_rey>(m, azar, Palo{copas}, Asiento{derecha})),
+              rey(copas));
+    EXPECT_EQ(echa_ranura(derecha, probar<caballo_rey>(m, azar, Palo{copas}, Asiento{derecha})),
+              caballo(copas));
+    EXPECT_EQ((probar<tres, as>(m, azar, Palo{oros}, Asiento{derecha})), 0)
+        << "no card of the kind";
 
     // A follower plays a low card even holding the As and the Tres of a suit
     // led once: those are the leader's.
     mano(arriba, {as_de(copas), tres_de(copas), siete(copas)});
     m.salidas[copas] = 1;
-    EXPECT_EQ(echa_ranura(arriba, probar<baja>(m, azar, copas, arriba)), siete(copas));
+    EXPECT_EQ(echa_ranura(arriba, probar<baja>(m, azar, Palo{copas}, Asiento{arriba})),
+              siete(copas));
 
     mano(arriba, {rey(oros), as_de(bastos), cuatro(copas), tres_de(oros), as_de(oros)});
-    EXPECT_EQ(echa_ranura(arriba, echar_as(m, arriba)), as_de(bastos))
+    EXPECT_EQ(echa_ranura(arriba, echar_as(m, Asiento{arriba})), as_de(bastos))
         << "the first As, whatever its suit";
-    EXPECT_EQ(echa_ranura(arriba, echar_as(m, arriba)), as_de(oros));
+    EXPECT_EQ(echa_ranura(arriba, echar_as(m, Asiento{arriba})), as_de(oros));
 }
 
 // Only izquierda draws, on every low-card call, holding the suit or not; the
@@ -54,8 +59,8 @@ TEST_F(Elegir, ChoosersTakeTheFirstMatchingSlotNotTheBestCard) {
 TEST_F(Elegir, IzquierdaDrawsOnEveryLowCardCallEachAfterAReseed) {
     mano(derecha, {cuatro(oros)});
     mano(izquierda, {cuatro(copas)});
-    probar<baja>(m, azar, oros, derecha);
-    probar<baja>(m, azar, espadas, izquierda);
+    probar<baja>(m, azar, Palo{oros}, Asiento{derecha});
+    probar<baja>(m, azar, Palo{espadas}, Asiento{izquierda});
     EXPECT_EQ(azar.sorteos, 1);
     EXPECT_EQ(azar.resiembras, 1);
 }

@@ -120,7 +120,7 @@ struct MesaDeJugadores : ::testing::Test {
     // The seat puts down the card its chain chose (none for slot 0): the card.
     int echa_ranura(int asiento, int ranura) {
         if (ranura == 0) return 0;
-        echar_carta(m, asiento, ranura);
+        echar_carta(m, Asiento{asiento}, ranura);
         return jugada(asiento);
     }
 
@@ -136,7 +136,8 @@ struct MesaDeJugadores : ::testing::Test {
         });
         const int asiento = dar_manos(m, s.manos);
         por_asiento(s.juega, [&](int, std::string_view t, int) {
-            EXPECT_EQ(echa_ranura(asiento, seguir(m, azar, asiento)), carta(t)) << "expected " << t;
+            EXPECT_EQ(echa_ranura(asiento, seguir(m, azar, Asiento{asiento})), carta(t))
+                << "expected " << t;
             retirar(asiento);
         });
     }
