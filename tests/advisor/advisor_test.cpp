@@ -149,7 +149,10 @@ TEST(Pista, AskingChangesNothingAtTheTable) {
             pulsar(m, Control::ordenamelas);
             while (pulsar(m, Control::jugando)) {
                 if (con_pista) {
-                    EXPECT_NE(pedir_pista(m, {4, 9}).hueco, 0);
+                    Ajustes ajustes;
+                    ajustes.presupuesto = 60;
+                    ajustes.semilla = 9;
+                    EXPECT_NE(pedir_pista(m, ajustes).hueco, 0);
                 }
                 traza.push_back(jugar_primera_aceptada(m));
                 pulsar(m, Control::recoger);
