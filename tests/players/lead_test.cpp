@@ -16,8 +16,9 @@ struct Lider : MesaDeJugadores {
     // `lider` leads, its random first suit being r; the card it put down.
     int sale_con(int lider, int r) {
         m.quien_sale = lider;
-        azar.guion = {(r - 0.5) / 4}; // a pair lead draws nothing: no draw is left over
+        azar.guion.clear();
         azar.siguiente = 0;
+        azar.dara(r, 4); // a pair lead draws nothing: no draw is left over
         const Salida s = salida(m, azar, Asiento{lider});
         contra_palo = s.contra_palo;
         return echa_ranura(lider, s.ranura);

@@ -221,7 +221,7 @@ TEST(Pista, PMarcaLaCartaSugeridaYLaLeeSinCambiarLaPartida) {
     ASSERT_NE(etiqueta, nullptr);
     EXPECT_EQ(lector(etiqueta)->role(), QAccessible::Notification);
     auto pedir = [&t] {
-        QApplication::setActiveWindow(&t.ventana);
+        EXPECT_TRUE(t.activar());
         QTest::keyClick(&t.ventana, Qt::Key_P);
     };
     // What the hint shows: the framed slots, and the tag as it is read.
@@ -301,8 +301,7 @@ TEST(Accesibilidad, LaPresentacionSeLeeConSusReglasComoTexto) {
 TEST(Ayuda, ConsejosEnLosBotonesYF1AbreLasReglasSinTocarLaMesa) {
     QCoreApplication::setApplicationVersion(QStringLiteral("1.2.3"));
     MesaEnPantalla t;
-    QApplication::setActiveWindow(&t.ventana);
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&t.ventana));
+    ASSERT_TRUE(t.activar());
     t.e().ordenamelas->show();
     const QRect pantalla = t.ventana.screen()->availableGeometry();
     for (QPushButton* b :
@@ -348,7 +347,7 @@ TEST(Ayuda, ConsejosEnLosBotonesYF1AbreLasReglasSinTocarLaMesa) {
         EXPECT_FALSE(marco.intersects(QRect(carta->mapToGlobal(QPoint()), carta->size())))
             << carta->objectName().toStdString();
     ayuda->close();
-    QApplication::setActiveWindow(&t.ventana);
+    EXPECT_TRUE(t.activar());
     EXPECT_EQ(QApplication::focusWidget(), foco);
 }
 

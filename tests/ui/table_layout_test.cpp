@@ -133,7 +133,7 @@ TEST(VentanaMesa, LosBotonesSeLeenInhabilitadosYElFocoSeVe) {
 
     // And the window draws them so.
     MesaEnPantalla t;
-    QApplication::setActiveWindow(&t.ventana);
+    ASSERT_TRUE(t.activar());
     const QImage inhabilitado = t.e().jugando->grab().toImage();
     const qreal dpr = inhabilitado.devicePixelRatio();
     auto en = [dpr](const QImage& i, qreal x, qreal y) { return i.pixelColor(x * dpr, y * dpr); };

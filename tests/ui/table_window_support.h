@@ -36,6 +36,13 @@ struct MesaEnPantalla {
     int esperas_al_salir = -1;
     VentanaMesa ventana;
 
+    // The window manager gives the table the activation: the platform grants
+    // what activateWindow() asks as it processes its events.
+    bool activar() {
+        ventana.activateWindow();
+        return QTest::qWaitForWindowActive(&ventana);
+    }
+
     Mesa& m() { return ventana.mesa(); }
     const ElementosMesa& e() const { return ventana.elementos(); }
     QWidget* hijo(const QString& nombre) { return ventana.findChild<QWidget*>(nombre); }

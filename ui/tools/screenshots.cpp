@@ -63,7 +63,8 @@ bool mesa_en_medio_de_una_baza(const QString& fichero, Qt::Key tecla = Qt::Key_P
     VentanaMesa ventana(OpcionesMesa{IntervalosPausa{1, 2}, &azar, [] {}});
     ventana.show();
     if (!QTest::qWaitForWindowExposed(&ventana)) return false;
-    QApplication::setActiveWindow(&ventana);
+    ventana.activateWindow();
+    if (!QTest::qWaitForWindowActive(&ventana)) return false;
     const ElementosMesa& e = ventana.elementos();
     for (QWidget* b : {e.barajar, e.ordenamelas, e.jugando})
         QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center());
