@@ -71,7 +71,7 @@ TEST(Analisis, AEscribeEnCadaCartaSuProbabilidadYMarcaLaMejorSinCambiarLaPartida
 
     MesaEnPantalla t(7);
     auto pulsar_a = [&t] {
-        QApplication::setActiveWindow(&t.ventana);
+        t.activar();
         QTest::keyClick(&t.ventana, Qt::Key_A);
     };
     pulsar_a(); // before the deal: not his turn, nothing is written
