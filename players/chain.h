@@ -27,6 +27,7 @@ using Elector = Conjunto (*)(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento
 template <Elector elegir, Elector... siguientes>
 inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     const Conjunto cartas = elegir(m, azar, palo, asiento);
+    assert((cartas & ~(m.en_mano[asiento].cartas & cartas_del_palo(palo))) == 0);
     if constexpr (sizeof...(siguientes) > 0)
         if (cartas == 0) return primeras_halladas<siguientes...>(m, azar, palo, asiento);
     return cartas;
@@ -34,8 +35,19 @@ inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, Palo palo, As
 
 // The chain on one suit: the slot of the card its first chooser that finds
 // any would play, 0 when none does.
+//
+// Every chooser looks only among the seat's cards of the suit it is given, so
+// a seat without the suit finds nothing whatever the chain. Running the chain
+// then leaves only izquierda's draws, one for each `baja` in it; they are made
+// without walking the rest (a third of the follows are to a suit the seat
+// lacks, and the leads and discards try suit after suit).
 template <Elector... cadena>
 inline int probar(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
+    if (!m.en_mano[asiento].alguna(cartas_del_palo(palo))) {
+        constexpr int bajas = (0 + ... + (cadena == baja ? 1 : 0));
+        for (int n = 0; n < bajas; ++n) as_permitido(azar, palo, asiento);
+        return 0;
+    }
     return primera_de(m, asiento, primeras_halladas<cadena...>(m, azar, palo, asiento));
 }
 

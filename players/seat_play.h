@@ -47,16 +47,20 @@ inline Conjunto as(const Mesa& m, FuenteAzar&, Palo palo, Asiento asiento) {
 // izquierda leads the As of a suit only when its draw names that suit.
 inline constexpr int sorteo_del_as_izquierda[por_palo] = {0, 2, 1, 3, 2};
 
+// Whether the seat may lead the As of `palo`: izquierda draws for it on every
+// call of `baja`, leading or not, so that the draws of a deal follow its
+// calls exactly; the other seats always may.
+inline bool as_permitido(FuenteAzar& azar, Palo palo, Asiento asiento) {
+    return asiento != izquierda || azar.sortear(3) == sorteo_del_as_izquierda[palo];
+}
+
 // The low cards (Dos to Sota). The leader looks for the As of the suit
 // first, then for its Tres when the suit has been led exactly once before.
 inline Conjunto baja(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
-    // izquierda draws on every call, leading or not, so that the draws of a
-    // deal follow its calls exactly.
-    bool as_permitido = true;
-    if (asiento == izquierda) as_permitido = azar.sortear(3) == sorteo_del_as_izquierda[palo];
+    const bool puede_el_as = as_permitido(azar, palo, asiento);
     if (m.quien_sale == asiento) {
-        if (const Conjunto su_as = as(m, azar, palo, asiento); as_permitido && su_as != 0)
+        if (const Conjunto su_as = as(m, azar, palo, asiento); puede_el_as && su_as != 0)
             return su_as;
         if (const Conjunto su_tres = tres(m, azar, palo, asiento);
             m.salidas[palo] == 1 && su_tres != 0)

@@ -23,8 +23,14 @@ constexpr Pareja pareja_de(Equipo equipo) {
     return equipo == Equipo::nosotros ? Pareja{arriba, yo} : Pareja{derecha, izquierda};
 }
 
-bool algo_que_cantar(Conjunto mano) {
-    return parejas(mano) != 0 || contiene_todas(mano, los_cuatro(rango_caballo)) ||
+// Whether the seat has anything left to declare: a pair it has not declared
+// yet, or four Caballos or four Reyes. A pair stays in hand after its 20 or 40
+// until it is played, and is never declared twice.
+bool algo_que_cantar(const Mesa& m, int asiento) {
+    const Conjunto mano = m.en_mano[asiento].cartas;
+    for (int caballo : cada_carta(parejas(mano)))
+        if (m.cantado[asiento][palo_de_codigo(caballo)] == 0) return true;
+    return contiene_todas(mano, los_cuatro(rango_caballo)) ||
            contiene_todas(mano, los_cuatro(rango_rey));
 }
 
@@ -71,9 +77,6 @@ struct Pasada {
     }
 
     void cantes() {
-        // Most passes end here: neither hand holds a Caballo with its Rey, nor
-        // four Caballos or four Reyes.
-        if (!algo_que_cantar(primero) && !algo_que_cantar(segundo)) return;
         cante_hecho = tute_con(m, p.primero, primero) || tute_con(m, p.segundo, segundo);
         for (int palo = oros; palo <= bastos; ++palo)
             if (!cante_hecho) cuarenta(palo);
@@ -89,11 +92,14 @@ struct Pasada {
 
 } // namespace
 
+// Most passes end before they start: neither seat holds a pair it has not
+// declared, nor four Caballos or four Reyes, and nothing could be declared.
 void cantes_ellos(Mesa& m) {
-    Pasada{m, Equipo::ellos}.cantes();
+    if (algo_que_cantar(m, derecha) || algo_que_cantar(m, izquierda))
+        Pasada{m, Equipo::ellos}.cantes();
 }
 void cantes_nosotros(Mesa& m) {
-    Pasada{m, Equipo::nosotros}.cantes();
+    if (algo_que_cantar(m, arriba) || algo_que_cantar(m, yo)) Pasada{m, Equipo::nosotros}.cantes();
 }
 
 } // namespace quimbel
