@@ -64,7 +64,16 @@ inline constexpr bool tiene_pareja(Conjunto mano, int palo) {
 }
 
 inline constexpr int cuantas(Conjunto cartas) {
+#ifdef __POPCNT__
     return std::popcount(cartas);
+#else
+    // The baseline x86-64 has no count instruction, and std::popcount becomes
+    // a call into the compiler's library; a few shifts and masks are cheaper.
+    cartas -= (cartas >> 1) & 0x5555555555555555ULL;
+    cartas = (cartas & 0x3333333333333333ULL) + ((cartas >> 2) & 0x3333333333333333ULL);
+    cartas = (cartas + (cartas >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((cartas * 0x0101010101010101ULL) >> 56);
+#endif
 }
 // The code of the lowest card of the set (by code), 0 for an empty set.
 inline constexpr int la_primera(Conjunto cartas) {

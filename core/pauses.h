@@ -13,7 +13,7 @@ namespace quimbel {
 
 // Before each dealt card and each card a computer seat puts down: 200 ms.
 inline void pausa_corta(Mesa& m) {
-    m.plataforma->pausa_corta();
+    if (m.plataforma->espera_pausa_corta) m.plataforma->pausa_corta();
 }
 
 // While a declaration or a banner is shown: 5 s, then the beep.

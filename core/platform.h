@@ -15,6 +15,11 @@ class Plataforma {
   public:
     virtual ~Plataforma() = default;
 
+    // Whether the short pause waits at all. A platform nobody watches clears
+    // it, and the routines then skip the call: seventy cards a deal are dealt
+    // and put down, each after a short pause.
+    bool espera_pausa_corta = true;
+
     // Wait for one tick of the 200 ms timer, the window still answering events.
     virtual void pausa_corta() = 0;
     // Wait for one tick of the 5000 ms timer. The beep that follows it is the
@@ -39,7 +44,8 @@ class Plataforma {
 // of the program is ignored. A driver overrides the notices it counts.
 class PlataformaMuda : public Plataforma {
   public:
-    void pausa_corta() override {}
+    PlataformaMuda() { espera_pausa_corta = false; }
+    void pausa_corta() final {}
     void pausa_larga() override {}
     void pitido() override {}
     void mensaje(std::string_view) override {}
