@@ -9,8 +9,10 @@ namespace quimbel {
 
 namespace {
 
+// The trump suit is always a suit here, so an empty entry is never a trump.
 bool es_triunfo_en_mesa(const Mesa& m, int k) {
-    return m.palo_en(k) != 0 && m.palo_en(k) == m.la_pinta;
+    assert(es_palo(m.la_pinta));
+    return m.palo_en(k) == m.la_pinta;
 }
 
 // Whether one of the seat's opponents has put down a card that the table

@@ -51,7 +51,7 @@ bool ultima_baza(const Mesa& m) {
 
 void tantear_baza(Mesa& m, Equipo gana) {
     int puntos = 0;
-    for (int k = derecha; k <= yo; ++k) puntos += puntos_de_carta(m.valor_en(k));
+    for (int k = derecha; k <= yo; ++k) puntos += puntos_de_entrada(m.en_baza[k]);
 
     // Any team but "nosotros" scores as "ellos".
     const bool nuestra = gana == Equipo::nosotros;

@@ -19,6 +19,22 @@ inline constexpr int puntos_de_carta(int rango) {
     return rango >= 0 && rango <= cartas_por_palo ? detalle::puntos_por_rango[rango] : 0;
 }
 
+namespace detalle {
+inline constexpr struct PuntosPorEntrada {
+    unsigned char puntos[por_carta] = {};
+    constexpr PuntosPorEntrada() {
+        for (int codigo = 1; codigo <= num_cartas; ++codigo)
+            puntos[codigo] = static_cast<unsigned char>(puntos_de_carta(rango_de_codigo(codigo)));
+    }
+} puntos_por_entrada{};
+} // namespace detalle
+// What the card of a trick's entry is worth, nothing for an empty entry: the
+// collection counts four of them every trick, so it is one load.
+inline constexpr int puntos_de_entrada(int codigo) {
+    assert(codigo >= 0 && codigo <= num_cartas);
+    return detalle::puntos_por_entrada.puntos[codigo];
+}
+
 inline constexpr int puntos_ultima_baza = 10;
 inline constexpr int puntos_veinte = 20;
 inline constexpr int puntos_cuarenta = 40;
