@@ -56,7 +56,7 @@ inline bool as_permitido(FuenteAzar& azar, Palo palo, Asiento asiento) {
 
 // The low cards (Dos to Sota). The leader looks for the As of the suit
 // first, then for its Tres when the suit has been led exactly once before.
-inline Conjunto baja(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
+[[gnu::always_inline]] inline Conjunto baja(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
     const bool puede_el_as = as_permitido(azar, palo, asiento);
     if (m.quien_sale == asiento) {
