@@ -21,21 +21,55 @@ inline constexpr Conjunto una_carta(int codigo) {
     return Conjunto{1} << codigo;
 }
 
-// The cards of `palo` with a rank order from `desde` to `hasta` (empty when
-// desde > hasta).
-inline constexpr Conjunto cartas_entre(int palo, int desde, int hasta) {
-    assert(es_palo(palo) && desde >= 1 && hasta <= cartas_por_palo);
+// The cards of rank orders `desde` to `hasta` in all four suits (empty when
+// desde > hasta): the ranks' bits in oros, copied ten bits up for each suit.
+inline constexpr Conjunto de_los_rangos(int desde, int hasta) {
+    assert(desde >= 1 && hasta <= cartas_por_palo);
     if (desde > hasta) return 0;
-    const Conjunto tantas = (Conjunto{1} << (hasta - desde + 1)) - 1;
-    return tantas << codigo_de(palo, desde);
+    const Conjunto en_oros = ((Conjunto{1} << (hasta - desde + 1)) - 1) << desde;
+    constexpr Conjunto cada_palo = 1 | 1ULL << 10 | 1ULL << 20 | 1ULL << 30;
+    return en_oros * cada_palo;
 }
+namespace detalle {
+inline constexpr Conjunto palo_entero[por_palo] = {
+    0, de_los_rangos(1, 10) & 0x7FEULL, de_los_rangos(1, 10) & 0x7FEULL << 10,
+    de_los_rangos(1, 10) & 0x7FEULL << 20, de_los_rangos(1, 10) & 0x7FEULL << 30};
+} // namespace detalle
+// The ten cards of `palo`: one load, as the choosers ask it at every step.
 inline constexpr Conjunto cartas_del_palo(int palo) {
-    return cartas_entre(palo, rango_dos, rango_as);
+    assert(es_palo(palo));
+    return detalle::palo_entero[palo];
+}
+// The cards of `palo` with a rank order from `desde` to `hasta` (empty when
+// desde > hasta). The ranks are nearly always constants, and the set is then
+// a load and a mask.
+inline constexpr Conjunto cartas_entre(int palo, int desde, int hasta) {
+    return cartas_del_palo(palo) & de_los_rangos(desde, hasta);
 }
 // The cards of `palo` ranked above `rango` (0 .. 10).
 inline constexpr Conjunto cartas_por_encima(int palo, int rango) {
-    return rango >= rango_as ? 0 : cartas_entre(palo, rango + 1, rango_as);
+    assert(es_palo(palo) && rango >= 0 && rango <= cartas_por_palo);
+    if (rango >= rango_as) return 0;
+    return (Conjunto{0x7FE} << rango & Conjunto{0x7FE}) << (cartas_por_palo * (palo - 1));
 }
+// The sets above are the codes' own layout, checked card by card: rank order
+// r of suit p is code 10 * (p - 1) + r.
+static_assert([] {
+    for (int palo = oros; palo <= bastos; ++palo)
+        for (int desde = 1; desde <= cartas_por_palo; ++desde) {
+            Conjunto por_encima = 0;
+            for (int rango = desde + 1; rango <= cartas_por_palo; ++rango)
+                por_encima |= Conjunto{1} << codigo_de(palo, rango);
+            if (cartas_por_encima(palo, desde) != por_encima) return false;
+            Conjunto entre = 0;
+            for (int hasta = desde; hasta <= cartas_por_palo; ++hasta) {
+                entre |= Conjunto{1} << codigo_de(palo, hasta);
+                if (cartas_entre(palo, desde, hasta) != entre) return false;
+            }
+        }
+    return cartas_por_encima(oros, 0) == cartas_del_palo(oros);
+}());
+
 // The card of rank order `rango` in each of the four suits.
 inline constexpr Conjunto los_cuatro(int rango) {
     Conjunto cuatro = 0;

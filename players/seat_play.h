@@ -50,11 +50,11 @@ inline Conjunto caballo_rey(const Mesa& m, FuenteAzar&, Palo palo, Asiento asien
 }
 inline Conjunto tres(const Mesa& m, FuenteAzar&, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
-    return m.en_mano[asiento].cartas & una_carta(codigo_de(palo, rango_tres));
+    return m.en_mano[asiento].cartas & cartas_entre(palo, rango_tres, rango_tres);
 }
 inline Conjunto as(const Mesa& m, FuenteAzar&, Palo palo, Asiento asiento) {
     assert(es_palo(palo) && es_maquina(asiento));
-    return m.en_mano[asiento].cartas & una_carta(codigo_de(palo, rango_as));
+    return m.en_mano[asiento].cartas & cartas_entre(palo, rango_as, rango_as);
 }
 
 // izquierda leads the As of a suit only when its draw names that suit.
