@@ -73,9 +73,13 @@ struct Palo {
     constexpr operator int() const { return n; }
 };
 
+namespace detalle {
+inline constexpr unsigned char asiento_siguiente[por_asiento] = {0, 2, 3, 4, 1};
+} // namespace detalle
+// The seat after, round the table: one load, as the deal asks it for every card.
 inline constexpr int siguiente_asiento(int asiento) {
     assert(es_asiento(asiento));
-    return asiento == yo ? derecha : asiento + 1;
+    return detalle::asiento_siguiente[asiento];
 }
 // The seat before: before the leader sits the dealer, who plays last.
 inline constexpr int asiento_anterior(int asiento) {

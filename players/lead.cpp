@@ -43,14 +43,17 @@ int contra_cante(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
 }
 
 int salir_mala(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
-    const int sorteo = azar.sortear(num_palos);
     // The four suits in cycle from the drawn one.
-    int orden[num_palos];
-    for (int n = 0, palo = sorteo; n < num_palos; ++n, palo = palo == bastos ? oros : palo + 1)
-        orden[n] = palo;
+    static constexpr int en_ciclo[por_palo][num_palos] = {{},
+                                                          {oros, copas, espadas, bastos},
+                                                          {copas, espadas, bastos, oros},
+                                                          {espadas, bastos, oros, copas},
+                                                          {bastos, oros, copas, espadas}};
+    const int sorteo = azar.sortear(num_palos);
+    assert(es_palo(sorteo));
     // The first round leads, suit by suit, the As, else the Tres of a suit led
     // once, else a low card; the later rounds only when no suit offers one.
-    return probar_por_palos<baja, caballo_rey, as, tres>(m, azar, orden, asiento);
+    return probar_por_palos<baja, caballo_rey, as, tres>(m, azar, en_ciclo[sorteo], asiento);
 }
 
 } // namespace quimbel
