@@ -91,11 +91,12 @@ int seguir(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
 int mirar_fallo(const Mesa& m) {
     const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;
     if (es_triunfo_en_mesa(m, lider)) return 0; // trumps were led
-    // Later seats overwrite earlier ones: the highest seat that trumped is kept.
-    int quien_falla = 0;
-    for (int k = derecha; k <= yo; ++k)
-        if (k != lider && es_triunfo_en_mesa(m, k)) quien_falla = k;
-    return quien_falla;
+    // The highest seat that trumped counts: the game looks at every seat in
+    // turn and keeps the last it finds. The leader is among them, but its card
+    // is no trump.
+    for (int k = yo; k >= derecha; --k)
+        if (es_triunfo_en_mesa(m, k)) return k;
+    return 0;
 }
 
 int seguir_palo(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
