@@ -6,7 +6,7 @@
 namespace quimbel {
 
 void FuenteAzar::barajar(int (&baraja)[por_carta]) {
-    llenar_baraja(*this, baraja);
+    llenar_baraja([this] { return sortear(num_cartas); }, baraja);
 }
 
 AzarReloj::AzarReloj()
