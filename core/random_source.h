@@ -103,29 +103,30 @@ inline constexpr int de_uno_a_entero(int k, std::uint64_t z) {
     return static_cast<int>(static_cast<double>(z) * (k * 0x1.0p-53) + 1.0);
 }
 
-// de_uno_a_entero(40, splitmix64(s) >> 11), the shuffle's draw from the
-// scripted source, in fewer steps (sorteo_cuarenta takes splitmix64's output
-// before its last step): it makes 170-odd of them a deal, nine in
-// ten of the instructions of dealing one.
+// de_uno_a_entero(k, splitmix64(s) >> 11), the scripted source's draw, in
+// fewer steps: y is splitmix64's output before its last step. The shuffle
+// alone makes 170-odd draws a deal, nine in ten of the instructions of
+// dealing one.
 //
-// Why it is the same number. splitmix64's last step, z = y ^ (y >> 31),
-// changes only the low 33 bits of y. de_uno_a_entero multiplies z >> 11 by
-// 40 * 2^11 into 128 bits: the same as z with its low 11 bits cleared, times
-// 40. That product and y * 40 differ by less than 40 * (2^33 + 2^11) < 2^40.
-// So when the low word of y * 40 lies in [2^40, 2^64 - 2^23 - 2^40), the two
-// have the same high word, and the low word of the first is below
-// 2^64 - 2^23, where de_uno_a_entero takes the high word plus one. Elsewhere
-// (about once in 2^23 draws) the draw is finished in full.
-inline int sorteo_cuarenta(std::uint64_t y) {
-    const unsigned __int128 producto = static_cast<unsigned __int128>(y) * num_cartas;
-    constexpr std::uint64_t margen = std::uint64_t{1} << 40;
-    constexpr std::uint64_t ancho = 0 - (std::uint64_t{1} << 23) - 2 * margen;
-    if (static_cast<std::uint64_t>(producto) - margen < ancho) [[likely]]
-        return static_cast<int>(producto >> 64) + 1;
-    return de_uno_a_entero(num_cartas, (y ^ (y >> 31)) >> 11);
-}
-inline int sortear_cuarenta(std::uint64_t& estado) {
-    return sorteo_cuarenta(splitmix64_sin_el_ultimo_paso(estado));
+// Why it is the same number, for k in 1..1024. splitmix64's last step,
+// z = y ^ (y >> 31), changes only the low 33 bits of y. de_uno_a_entero
+// multiplies z >> 11 by k * 2^11 into 128 bits: the same as z with its low 11
+// bits cleared, times k. That product and y * k differ by less than
+// k * (2^33 + 2^11) < 2^44. So when the low word of y * k lies in
+// [2^44, 2^64 - 2^23 - 2^44), the two have the same high word, and the low
+// word of the first is below 2^64 - 2^23, where de_uno_a_entero takes the
+// high word plus one. Elsewhere (about once in 2^19 draws) the draw is
+// finished in full.
+inline int sorteo_de(int k, std::uint64_t y) {
+    if (k >= 1 && k <= 1024) [[likely]] {
+        const unsigned __int128 producto =
+            static_cast<unsigned __int128>(y) * static_cast<unsigned>(k);
+        constexpr std::uint64_t margen = std::uint64_t{1} << 44;
+        constexpr std::uint64_t ancho = 0 - (std::uint64_t{1} << 23) - 2 * margen;
+        if (static_cast<std::uint64_t>(producto) - margen < ancho) [[likely]]
+            return static_cast<int>(producto >> 64) + 1;
+    }
+    return de_uno_a_entero(k, (y ^ (y >> 31)) >> 11);
 }
 
 // The scripted source: splitmix64 from a seed; the reseed does nothing.
@@ -135,11 +136,13 @@ class AzarGuionado final : public FuenteAzar {
     void sembrar(std::uint64_t semilla) { estado_ = semilla; }
     void resembrar() override {}
     double aleatorio() override { return a_unidad(splitmix64(estado_)); }
-    // de_uno_a(k, aleatorio()), in integers (see de_uno_a_entero): the shuffle
-    // makes 170-odd draws a deal.
-    int sortear(int k) override { return de_uno_a_entero(k, splitmix64(estado_) >> 11); }
+    // de_uno_a(k, aleatorio()), in integers (see de_uno_a_entero and
+    // sorteo_de): the shuffle makes 170-odd draws a deal.
+    int sortear(int k) override { return sorteo_de(k, splitmix64_sin_el_ultimo_paso(estado_)); }
     void barajar(int (&baraja)[por_carta]) override {
-        llenar_baraja([this] { return sortear_cuarenta(estado_); }, baraja);
+        llenar_baraja(
+            [this] { return sorteo_de(num_cartas, splitmix64_sin_el_ultimo_paso(estado_)); },
+            baraja);
     }
 
   private:

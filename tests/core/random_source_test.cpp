@@ -70,36 +70,47 @@ TEST(AzarGuionado, TheDrawInIntegersIsTheDrawInDoubles) {
     EXPECT_GT(redondeos_hacia_arriba, 0) << "the band next to each step never rounded up";
 }
 
-// The shuffle's draw skips splitmix64's last step. It must give the full
+// The scripted draw skips splitmix64's last step. It must give the full
 // draw's number everywhere, and above all next to each step from q to q + 1,
 // where the skipped step can carry the product over.
-TEST(AzarGuionado, TheShufflesShortDrawIsTheFullDraw) {
-    const auto completo = [](std::uint64_t y) {
-        return de_uno_a_entero(40, (y ^ (y >> 31)) >> 11);
+TEST(AzarGuionado, TheShortDrawIsTheFullDraw) {
+    for (const int k : {1, 3, 4, 5, 40, 1000, 1024}) {
+        const auto completo = [k](std::uint64_t y) {
+            return de_uno_a_entero(k, (y ^ (y >> 31)) >> 11);
+        };
+        const auto k128 = static_cast<unsigned __int128>(k);
+        for (int q = 1; q < k; q += k <= 64 ? 1 : 97) {
+            // The first y whose y * k reaches q * 2^64, and y around it up to 2^40 away.
+            const auto paso = static_cast<std::uint64_t>(
+                ((static_cast<unsigned __int128>(q) << 64) + k128 - 1) / k128);
+            for (int bit = 0; bit <= 40; ++bit)
+                for (std::uint64_t d : {std::uint64_t{1} << bit, (std::uint64_t{1} << bit) - 1}) {
+                    ASSERT_EQ(sorteo_de(k, paso + d), completo(paso + d)) << k << " " << paso + d;
+                    ASSERT_EQ(sorteo_de(k, paso - d), completo(paso - d)) << k << " " << paso - d;
+                }
+        }
+        std::uint64_t estado = 777;
+        for (int n = 0; n < 200'000; ++n) {
+            const std::uint64_t y = splitmix64(estado);
+            ASSERT_EQ(sorteo_de(k, y), completo(y)) << k << " " << y;
+        }
+    }
+    // And a whole deck and the draws after it are the full draws' own.
+    struct AzarCompleto final : FuenteAzar {
+        std::uint64_t estado;
+        void resembrar() override {}
+        double aleatorio() override { return a_unidad(splitmix64(estado)); }
+        int sortear(int k) override { return de_uno_a_entero(k, splitmix64(estado) >> 11); }
     };
-    for (std::uint64_t q = 1; q < 40; ++q) {
-        // The first y whose y * 40 reaches q * 2^64, and y around it up to 2^36 away.
-        const auto paso =
-            static_cast<std::uint64_t>(((static_cast<unsigned __int128>(q) << 64) + 39) / 40);
-        for (int bit = 0; bit <= 36; ++bit)
-            for (std::uint64_t d : {std::uint64_t{1} << bit, (std::uint64_t{1} << bit) - 1}) {
-                ASSERT_EQ(sorteo_cuarenta(paso + d), completo(paso + d)) << paso + d;
-                ASSERT_EQ(sorteo_cuarenta(paso - d), completo(paso - d)) << paso - d;
-            }
-    }
-    std::uint64_t estado = 777;
-    for (int n = 0; n < 1'000'000; ++n) {
-        const std::uint64_t y = splitmix64(estado);
-        ASSERT_EQ(sorteo_cuarenta(y), completo(y)) << y;
-    }
-    // And the deck it fills is the one the plain draws fill, the state left alike.
     for (std::uint64_t semilla = 0; semilla < 200; ++semilla) {
-        AzarGuionado corto(semilla), largo(semilla);
+        AzarGuionado corto(semilla);
+        AzarCompleto largo;
+        largo.estado = semilla;
         int con_el_corto[por_carta] = {}, con_el_largo[por_carta] = {};
         corto.barajar(con_el_corto);
-        largo.FuenteAzar::barajar(con_el_largo);
+        largo.barajar(con_el_largo);
         ASSERT_TRUE(
             std::equal(std::begin(con_el_corto), std::end(con_el_corto), std::begin(con_el_largo)));
-        ASSERT_EQ(corto.sortear(1000), largo.sortear(1000));
+        for (const int k : {3, 4, 5}) ASSERT_EQ(corto.sortear(k), largo.sortear(k));
     }
 }
