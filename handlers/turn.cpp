@@ -52,7 +52,9 @@ void jugando_Click(Mesa& m) {
     habilitar_mis_cartas(m);
 }
 
-void seguir_y_echar(Mesa& m, Asiento asiento) {
+// Flattened: the follow's chains whole, the rarer branches too, in one
+// function.
+[[gnu::flatten]] void seguir_y_echar(Mesa& m, Asiento asiento) {
     if (const int ranura = seguir(m, *m.azar, asiento)) echar_carta(m, asiento, ranura);
 }
 
