@@ -40,7 +40,9 @@ void barajar_Click(Mesa& m) {
         for (int palo = oros; palo <= bastos; ++palo) m.cantado[asiento][palo] = 0;
 
     ocultar_manos(m);
-    int baraja[por_carta] = {};
+    // The shuffle fills positions 1..40; position 0 is unused.
+    int baraja[por_carta];
+    baraja[0] = 0;
     barajar_cartas(m, baraja);
     repartir(m, baraja);
 
