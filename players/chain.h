@@ -41,10 +41,13 @@ inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, Palo palo, As
 // then leaves only izquierda's draws, one for each `baja` in it; they are made
 // without walking the rest (a third of the follows are to a suit the seat
 // lacks, and the leads and discards try suit after suit).
+template <Elector elegir> inline constexpr int es_baja = 0;
+template <> inline constexpr int es_baja<baja> = 1;
+
 template <Elector... cadena>
 inline int probar(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     if (!m.en_mano[asiento].alguna(cartas_del_palo(palo))) {
-        constexpr int bajas = (0 + ... + (cadena == baja ? 1 : 0));
+        constexpr int bajas = (0 + ... + es_baja<cadena>);
         for (int n = 0; n < bajas; ++n) as_permitido(azar, palo, asiento);
         return 0;
     }
