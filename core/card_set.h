@@ -31,9 +31,9 @@ inline constexpr Conjunto de_los_rangos(int desde, int hasta) {
     return en_oros * cada_palo;
 }
 namespace detalle {
-inline constexpr Conjunto palo_entero[por_palo] = {
-    0, de_los_rangos(1, 10) & 0x7FEULL, de_los_rangos(1, 10) & 0x7FEULL << 10,
-    de_los_rangos(1, 10) & 0x7FEULL << 20, de_los_rangos(1, 10) & 0x7FEULL << 30};
+// Codes 1..10 are oros, 11..20 copas, 21..30 espadas, 31..40 bastos.
+inline constexpr Conjunto palo_entero[por_palo] = {0, 0x7FEULL, 0x7FEULL << 10, 0x7FEULL << 20,
+                                                   0x7FEULL << 30};
 } // namespace detalle
 // The ten cards of `palo`: one load, as the choosers ask it at every step.
 inline constexpr Conjunto cartas_del_palo(int palo) {
@@ -50,7 +50,8 @@ inline constexpr Conjunto cartas_entre(int palo, int desde, int hasta) {
 inline constexpr Conjunto cartas_por_encima(int palo, int rango) {
     assert(es_palo(palo) && rango >= 0 && rango <= cartas_por_palo);
     if (rango >= rango_as) return 0;
-    return (Conjunto{0x7FE} << rango & Conjunto{0x7FE}) << (cartas_por_palo * (palo - 1));
+    const Conjunto en_oros = cartas_del_palo(oros) << rango & cartas_del_palo(oros);
+    return en_oros << (cartas_por_palo * (palo - 1));
 }
 // The sets above are the codes' own layout, checked card by card: rank order
 // r of suit p is code 10 * (p - 1) + r.

@@ -105,8 +105,7 @@ inline constexpr int de_uno_a_entero(int k, std::uint64_t z) {
 
 // de_uno_a_entero(k, splitmix64(s) >> 11), the scripted source's draw, in
 // fewer steps: y is splitmix64's output before its last step. The shuffle
-// alone makes 170-odd draws a deal, nine in ten of the instructions of
-// dealing one.
+// alone makes 170-odd draws a deal, most of the instructions of dealing one.
 //
 // Why it is the same number, for k in 1..1024. splitmix64's last step,
 // z = y ^ (y >> 31), changes only the low 33 bits of y. de_uno_a_entero

@@ -33,6 +33,10 @@ inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, Palo palo, As
     return cartas;
 }
 
+// 1 for the low-card chooser, the one that draws (for izquierda), else 0.
+template <Elector elegir> inline constexpr int es_baja = 0;
+template <> inline constexpr int es_baja<baja> = 1;
+
 // The chain on one suit: the slot of the card its first chooser that finds
 // any would play, 0 when none does.
 //
@@ -41,9 +45,6 @@ inline Conjunto primeras_halladas(const Mesa& m, FuenteAzar& azar, Palo palo, As
 // then leaves only izquierda's draws, one for each `baja` in it; they are made
 // without walking the rest (a third of the follows are to a suit the seat
 // lacks, and the leads and discards try suit after suit).
-template <Elector elegir> inline constexpr int es_baja = 0;
-template <> inline constexpr int es_baja<baja> = 1;
-
 template <Elector... cadena>
 inline int probar(const Mesa& m, FuenteAzar& azar, Palo palo, Asiento asiento) {
     if (!m.en_mano[asiento].alguna(cartas_del_palo(palo))) {
