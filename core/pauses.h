@@ -25,7 +25,7 @@ inline void pausa_larga(Mesa& m) {
 // Reseed from the clock, then the integer part of (r * k + 1): a number 1..k.
 inline int sortear(Mesa& m, int k) {
     assert(k >= 1);
-    return m.azar->sortear(k);
+    return sortear(*m.azar, k);
 }
 
 } // namespace quimbel

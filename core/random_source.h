@@ -21,6 +21,10 @@ inline int de_uno_a(int k, double r) {
 class FuenteAzar {
   public:
     virtual ~FuenteAzar() = default;
+    // Whether this is the scripted source (AzarGuionado), whose draws
+    // sortear(azar, k) makes without a call through the table.
+    bool es_guionada() const { return guionada_; }
+
     // Reseed from the time of day (what the game asks before every draw).
     virtual void resembrar() = 0;
     // A number in [0, 1).
@@ -34,6 +38,13 @@ class FuenteAzar {
     // The shuffle's draws: see llenar_baraja. A source whose draws are cheap
     // runs its 170-odd draws without a call through this table for each.
     virtual void barajar(int (&baraja)[por_carta]);
+
+  protected:
+    FuenteAzar() = default;
+    explicit FuenteAzar(bool guionada) : guionada_(guionada) {}
+
+  private:
+    bool guionada_ = false;
 };
 
 // Deck positions 1..40 filled in turn with numbers 1..40, each drawn after a
@@ -131,7 +142,7 @@ inline int sorteo_de(int k, std::uint64_t y) {
 // The scripted source: splitmix64 from a seed; the reseed does nothing.
 class AzarGuionado final : public FuenteAzar {
   public:
-    explicit AzarGuionado(std::uint64_t semilla = 0) : estado_(semilla) {}
+    explicit AzarGuionado(std::uint64_t semilla = 0) : FuenteAzar(true), estado_(semilla) {}
     void sembrar(std::uint64_t semilla) { estado_ = semilla; }
     void resembrar() override {}
     double aleatorio() override { return a_unidad(splitmix64(estado_)); }
@@ -147,6 +158,15 @@ class AzarGuionado final : public FuenteAzar {
   private:
     std::uint64_t estado_;
 };
+
+// A draw, 1..k, from any source. The scripted source is the one every
+// script, the bench and the soak draw from, twenty-odd times a deal besides
+// the shuffle: its draw is made here, inline, not through the table.
+inline int sortear(FuenteAzar& azar, int k) {
+    if (azar.es_guionada()) [[likely]]
+        return static_cast<AzarGuionado&>(azar).AzarGuionado::sortear(k);
+    return azar.sortear(k);
+}
 
 // The real source. Each reseed mixes the clock into the previous state
 // together with a counter, so that many reseeds within one tick of the clock

@@ -49,7 +49,7 @@ int salir_mala(const Mesa& m, FuenteAzar& azar, Asiento asiento) {
                                                           {copas, espadas, bastos, oros},
                                                           {espadas, bastos, oros, copas},
                                                           {bastos, oros, copas, espadas}};
-    const int sorteo = azar.sortear(num_palos);
+    const int sorteo = sortear(azar, num_palos);
     assert(es_palo(sorteo));
     // The first round leads, suit by suit, the As, else the Tres of a suit led
     // once, else a low card; the later rounds only when no suit offers one.

@@ -64,7 +64,7 @@ inline constexpr int sorteo_del_as_izquierda[por_palo] = {0, 2, 1, 3, 2};
 // call of `baja`, leading or not, so that the draws of a deal follow its
 // calls exactly; the other seats always may.
 inline bool as_permitido(FuenteAzar& azar, Palo palo, Asiento asiento) {
-    return asiento != izquierda || azar.sortear(3) == sorteo_del_as_izquierda[palo];
+    return asiento != izquierda || sortear(azar, 3) == sorteo_del_as_izquierda[palo];
 }
 
 // The low cards (Dos to Sota). The leader looks for the As of the suit

@@ -111,6 +111,6 @@ TEST(AzarGuionado, TheShortDrawIsTheFullDraw) {
         largo.barajar(con_el_largo);
         ASSERT_TRUE(
             std::equal(std::begin(con_el_corto), std::end(con_el_corto), std::begin(con_el_largo)));
-        for (const int k : {3, 4, 5}) ASSERT_EQ(corto.sortear(k), largo.sortear(k));
+        for (const int k : {3, 4, 5}) ASSERT_EQ(sortear(corto, k), largo.sortear(k));
     }
 }
