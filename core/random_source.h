@@ -50,14 +50,35 @@ class FuenteAzar {
 // Deck positions 1..40 filled in turn with numbers 1..40, each drawn after a
 // reseed (sortear_numero() makes one such draw); a number already in the deck
 // is drawn again for the same position.
+//
+// Without a branch on the repeats: every draw is written at the position
+// being filled, and the position moves on only when the number is new. A
+// repeat comes at random, a third of the draws early in the deck and nearly
+// all of them late, and a branch on it was the most mispredicted of a deal.
 template <class Sorteo> void llenar_baraja(Sorteo sortear_numero, int (&baraja)[por_carta]) {
     Conjunto en_baraja = 0; // the numbers already dealt into the deck
-    for (int posicion = 1; posicion <= num_cartas;) {
-        const int sorteo = sortear_numero();
-        assert(es_codigo(sorteo));
-        if (contiene(en_baraja, sorteo)) continue;
-        baraja[posicion++] = sorteo;
-        en_baraja |= una_carta(sorteo);
+    // The position counted from past the end, -40 .. -1: the count reaches 0
+    // exactly when the deck is full.
+    int* const pasado_el_final = baraja + por_carta;
+    for (std::int64_t posicion = -num_cartas;;) {
+        const auto sorteo = sortear_numero();
+        assert(es_codigo(static_cast<int>(sorteo)));
+        pasado_el_final[posicion] = static_cast<int>(sorteo);
+#if defined(__x86_64__) && defined(__GCC_ASM_FLAG_OUTPUTS__)
+        // Test-and-set the number's bit, whose old value lands in the carry,
+        // and add one less the carry to the position: two instructions for
+        // what the compiler writes in seven. The zero flag ends the loop.
+        bool lleno;
+        asm("btsq %[numero], %[en_baraja]\n\t"
+            "sbbq $-1, %[posicion]"
+            : "=@ccz"(lleno), [en_baraja] "+r"(en_baraja), [posicion] "+r"(posicion)
+            : [numero] "r"(static_cast<std::uint64_t>(sorteo)));
+        if (lleno) break;
+#else
+        posicion += !contiene(en_baraja, static_cast<int>(sorteo));
+        en_baraja |= una_carta(static_cast<int>(sorteo));
+        if (posicion == 0) break;
+#endif
     }
 }
 
@@ -127,16 +148,22 @@ inline constexpr int de_uno_a_entero(int k, std::uint64_t z) {
 // word of the first is below 2^64 - 2^23, where de_uno_a_entero takes the
 // high word plus one. Elsewhere (about once in 2^19 draws) the draw is
 // finished in full.
-inline int sorteo_de(int k, std::uint64_t y) {
+//
+// numero_de gives the number as a 64-bit word, as the shuffle's set of
+// numbers takes it; sorteo_de as the int every other draw gives.
+inline std::uint64_t numero_de(int k, std::uint64_t y) {
     if (k >= 1 && k <= 1024) [[likely]] {
         const unsigned __int128 producto =
             static_cast<unsigned __int128>(y) * static_cast<unsigned>(k);
         constexpr std::uint64_t margen = std::uint64_t{1} << 44;
         constexpr std::uint64_t ancho = 0 - (std::uint64_t{1} << 23) - 2 * margen;
         if (static_cast<std::uint64_t>(producto) - margen < ancho) [[likely]]
-            return static_cast<int>(producto >> 64) + 1;
+            return static_cast<std::uint64_t>(producto >> 64) + 1;
     }
-    return de_uno_a_entero(k, (y ^ (y >> 31)) >> 11);
+    return static_cast<std::uint64_t>(de_uno_a_entero(k, (y ^ (y >> 31)) >> 11));
+}
+inline int sorteo_de(int k, std::uint64_t y) {
+    return static_cast<int>(numero_de(k, y));
 }
 
 // The scripted source: splitmix64 from a seed; the reseed does nothing.
@@ -150,9 +177,13 @@ class AzarGuionado final : public FuenteAzar {
     // sorteo_de): the shuffle makes 170-odd draws a deal.
     int sortear(int k) override { return sorteo_de(k, splitmix64_sin_el_ultimo_paso(estado_)); }
     void barajar(int (&baraja)[por_carta]) override {
+        // The state in a local: the deck's stores cannot then be taken to
+        // touch it, and it stays in a register for the 170-odd draws.
+        std::uint64_t estado = estado_;
         llenar_baraja(
-            [this] { return sorteo_de(num_cartas, splitmix64_sin_el_ultimo_paso(estado_)); },
+            [&estado] { return numero_de(num_cartas, splitmix64_sin_el_ultimo_paso(estado)); },
             baraja);
+        estado_ = estado;
     }
 
   private:

@@ -95,7 +95,8 @@ TEST(AzarGuionado, TheShortDrawIsTheFullDraw) {
             ASSERT_EQ(sorteo_de(k, y), completo(y)) << k << " " << y;
         }
     }
-    // And a whole deck and the draws after it are the full draws' own.
+    // And a whole deck and the draws after it are the full draws' own, the
+    // deck filled here the plain way: a number already dealt is drawn again.
     struct AzarCompleto final : FuenteAzar {
         std::uint64_t estado;
         void resembrar() override {}
@@ -108,7 +109,11 @@ TEST(AzarGuionado, TheShortDrawIsTheFullDraw) {
         largo.estado = semilla;
         int con_el_corto[por_carta] = {}, con_el_largo[por_carta] = {};
         corto.barajar(con_el_corto);
-        largo.barajar(con_el_largo);
+        for (int posicion = 1; posicion <= num_cartas;) {
+            const int numero = largo.sortear(num_cartas);
+            if (std::find(con_el_largo, con_el_largo + posicion, numero) == con_el_largo + posicion)
+                con_el_largo[posicion++] = numero;
+        }
         ASSERT_TRUE(
             std::equal(std::begin(con_el_corto), std::end(con_el_corto), std::begin(con_el_largo)));
         for (const int k : {3, 4, 5}) ASSERT_EQ(sortear(corto, k), largo.sortear(k));
