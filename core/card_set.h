@@ -114,6 +114,11 @@ inline constexpr int cuantas(Conjunto cartas) {
 inline constexpr int la_primera(Conjunto cartas) {
     return cartas == 0 ? 0 : std::countr_zero(cartas);
 }
+// The code of the highest card of a set that is not empty.
+inline constexpr int la_ultima(Conjunto cartas) {
+    assert(cartas != 0);
+    return std::bit_width(cartas) - 1;
+}
 inline constexpr Conjunto sin_la_primera(Conjunto cartas) {
     return cartas & (cartas - 1);
 }

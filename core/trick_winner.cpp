@@ -5,14 +5,19 @@ namespace quimbel {
 
 namespace {
 
-// The seat with the highest card of `palo` among the seats that put one down.
-Ganador mejor_de(const Mesa& m, int palo) {
-    int mejor = 0;
-    for (int k = derecha; k <= yo; ++k)
-        if (m.palo_en(k) == palo && palo != 0 && (mejor == 0 || m.valor_en(k) > m.valor_en(mejor)))
-            mejor = k;
-    if (mejor == 0) return {};
-    return {mejor, equipo_de(mejor)};
+// The cards the trick's entries show; an empty entry, code 0, is none.
+Conjunto cartas_en_la_baza(const Mesa& m) {
+    Conjunto cartas = 0;
+    for (int k = derecha; k <= yo; ++k) cartas |= una_carta(m.en_baza[k]);
+    return cartas & ~una_carta(0);
+}
+
+// The seat whose entry shows `codigo`, a card on the table. The cards on the
+// table are all different, so one entry shows it; no branch on which.
+int asiento_con(const Mesa& m, int codigo) {
+    int asiento = 0;
+    for (int k = derecha; k <= yo; ++k) asiento |= m.en_baza[k] == codigo ? k : 0;
+    return asiento;
 }
 
 } // namespace
@@ -21,12 +26,19 @@ Ganador ganador_baza(const Mesa& m) {
     return baza_a(m, Palo{palo_de_codigo(m.carta_de_pinta)});
 }
 
+// Within a suit a higher code is a higher card: the best card of a suit on
+// the table is its highest code there.
 Ganador baza_a(const Mesa& m, Palo palo) {
-    if (const Ganador g = mejor_de(m, palo); g.asiento != 0) return g;
-    // The suit led is looked at once: with the leader's card missing and no
-    // card of `palo` down there is no winner to find.
-    const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;
-    return mejor_de(m, palo_o_bastos(m.palo_en(lider)));
+    const Conjunto en_la_baza = cartas_en_la_baza(m);
+    Conjunto candidatas = en_la_baza & cartas_del_palo(palo);
+    if (candidatas == 0) {
+        // The suit led, read off the leader's entry (bastos when it is empty).
+        const int lider = es_maquina(m.quien_sale) ? m.quien_sale : yo;
+        candidatas = en_la_baza & cartas_del_palo(palo_o_bastos(m.palo_en(lider)));
+        if (candidatas == 0) return {};
+    }
+    const int asiento = asiento_con(m, la_ultima(candidatas));
+    return {asiento, equipo_de(asiento)};
 }
 
 } // namespace quimbel
