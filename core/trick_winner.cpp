@@ -8,8 +8,8 @@ namespace {
 // The cards the trick's entries show; an empty entry, code 0, is none.
 Conjunto cartas_en_la_baza(const Mesa& m) {
     Conjunto cartas = 0;
-    for (int k = derecha; k <= yo; ++k) cartas |= una_carta(m.en_baza[k]);
-    return cartas & ~una_carta(0);
+    for (int k = derecha; k <= yo; ++k) cartas |= Conjunto{1} << m.en_baza[k];
+    return cartas & ~Conjunto{1}; // bit 0, an empty entry's
 }
 
 // The seat whose entry shows `codigo`, a card on the table. The cards on the
