@@ -14,8 +14,12 @@ void yo_Click(Mesa& m, int ranura) {
     m.en_baza[yo] = static_cast<unsigned char>(codigo);
 
     // A refused card stays in hand and the hand stays clickable; only row 4 of
-    // the trick table keeps it, until the next click writes over it.
-    if (const std::string_view motivo = revisar_jugada(m, codigo); !motivo.empty()) {
+    // the trick table keeps it, until the next click writes over it. The set
+    // of accepted cards decides; the words of the refusal are looked up only
+    // for a card it refuses.
+    if (!contiene(cartas_aceptadas(m), codigo)) {
+        const std::string_view motivo = revisar_jugada(m, codigo);
+        assert(!motivo.empty());
         m.plataforma->mensaje(motivo);
         return;
     }
