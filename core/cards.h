@@ -104,9 +104,16 @@ inline constexpr Equipo contrario(Equipo e) {
     return e == Equipo::nosotros ? Equipo::ellos : Equipo::nosotros;
 }
 
+namespace detalle {
+inline constexpr unsigned char palo_o_bastos_de[] = {bastos, oros, copas, espadas, bastos};
+} // namespace detalle
 // The suit a label or a slot holds, read as the game has always read it:
-// oros, copas, espadas, and anything else (an empty place too) bastos.
+// oros, copas, espadas, and anything else (an empty place too) bastos. What
+// callers pass, a suit or 0, is looked up: which suit comes is anyone's
+// guess, and a lookup leaves the processor no branch to guess.
 inline constexpr int palo_o_bastos(int palo) {
+    if (palo >= 0 && palo <= bastos) [[likely]]
+        return detalle::palo_o_bastos_de[palo];
     return palo >= oros && palo <= espadas ? palo : bastos;
 }
 
