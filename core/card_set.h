@@ -156,10 +156,12 @@ struct ManoDe {
     // 0 when the seat holds none of them. This is the order in which every
     // chooser looks at a hand.
     int primer_hueco(Conjunto buscadas) const {
-        int primero = por_ranura; // past the last slot: none found yet
-        for (int codigo : cada_carta(cartas & buscadas))
-            primero = std::min(primero, static_cast<int>(hueco[codigo]));
-        return primero == por_ranura ? 0 : primero;
+        Conjunto resto = cartas & buscadas;
+        if (resto == 0) return 0;
+        int primero = hueco[std::countr_zero(resto)];
+        for (resto = sin_la_primera(resto); resto != 0; resto = sin_la_primera(resto))
+            primero = std::min(primero, static_cast<int>(hueco[std::countr_zero(resto)]));
+        return primero;
     }
 };
 
