@@ -29,13 +29,8 @@ inline bool le_toca_a_yo(const Mesa& m) {
 // The human's policy: the first of his cards in slot order that the rules
 // accept, clicked. The slot played, 0 if none could be.
 template <class Actuar> int jugar_primera_aceptada(const Mesa& m, Actuar&& actuar) {
-    // The accepted cards are all in his hand, so a slot whose card was played
-    // (or that is empty, code 0, never in a set) cannot match.
-    const Conjunto aceptadas = cartas_aceptadas(m);
-    for (int i = 1; i <= cartas_por_mano; ++i)
-        if (((aceptadas >> m.en_hueco[yo][i]) & 1) != 0)
-            return actuar(i) && !m.en_mano_en(yo, i) ? i : 0;
-    return 0;
+    const int i = m.en_mano[yo].primer_hueco(cartas_aceptadas(m));
+    return i != 0 && actuar(i) && !m.en_mano_en(yo, i) ? i : 0;
 }
 inline int jugar_primera_aceptada(Mesa& m) {
     return jugar_primera_aceptada(m, Directo{m});
