@@ -114,7 +114,7 @@ inline constexpr unsigned char palo_o_bastos_de[] = {bastos, oros, copas, espada
 inline constexpr int palo_o_bastos(int palo) {
     if (palo >= 0 && palo <= bastos) [[likely]]
         return detalle::palo_o_bastos_de[palo];
-    return palo >= oros && palo <= espadas ? palo : bastos;
+    return bastos;
 }
 
 // The suit of a code as every routine of the game tests it: below 11 oros,
